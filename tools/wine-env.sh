@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The test Wine environment, kept inside a build folder (never ~/.wine):
+#   wine-env.sh start DIR   create the prefix on first use, start Xvfb and a
+#                           persistent wine server
+#   wine-env.sh stop DIR    stop both
+#   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
+# DIR/prefix is the prefix, DIR/display the X display, DIR/drive-p the folder
+# that the prefix maps as drive P: (a drive root for tests).
+set -euo pipefail
+
+wine_environment() {
+  local dir=$1
+  export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
+  return 0
+}
+
+create_prefix() {
+  local dir=$1
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  rm -rf "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1
+  wineserver -w
+  mkdir -p "$dir/drive-p"
+  ln -sfn "$dir/drive-p" "$WINEPREFIX/dosdevices/p:"
+}
+
+configure_prefix() {
+  # Wine draws the window frames itself and keys reach the focused window
+  # without a window manager; no audio device, so no ALSA noise.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
+}
+
+start_xvfb() {
+  local dir=$1 fifo display
+  fifo=$(mktemp -u); mkfifo "$fifo"
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  echo ":$display" >"$dir/display"
+}
+
+stop_all() {
+  local dir=$1
+  wine_environment "$dir"
+  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
+  if [ -f "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/xvfb.pid" "$dir/display"
+  fi
+}
+
+case "${1:-}" in
+  environment)
+    wine_environment "$2" ;;
+  start)
+    dir=$(mkdir -p "$2" && cd "$2" && pwd)
+    stop_all "$dir"
+    start_xvfb "$dir"
+    wine_environment "$dir"
+    create_prefix "$dir"
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+    configure_prefix
+    echo "Wine environment ready: prefix $WINEPREFIX, display $DISPLAY" ;;
+  stop)
+    stop_all "$2" ;;
+  *)
+    echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+esac
