@@ -1,15 +1,7 @@
 // The process-wide game state and the two operations on its board.
 #include "game/game_state.h"
 
-GameState gameState = {
-    /* soundOn */ 1,
-    /* gridSize */ DEFAULT_GRID_SIZE,
-    /* picturePath */ {},
-    /* previewOn */ 0,
-    /* solved */ 0,
-    /* board */ {},
-    /* savedBoard */ {},
-};
+GameState gameState = DEFAULT_GAME_STATE;
 
 void SetSolvedBoard() {
     const int32_t n = gameState.gridSize;

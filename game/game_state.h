@@ -39,7 +39,10 @@ static_assert(offsetof(GameState, solved) == 272);
 static_assert(offsetof(GameState, board) == 276);
 static_assert(offsetof(GameState, savedBoard) == 376);
 
-// The one game state of the process, holding its defaults at program load.
+// The values at program load: sound on, a 4 x 4 grid, everything else zero.
+constexpr GameState DEFAULT_GAME_STATE = {1, DEFAULT_GRID_SIZE, {}, 0, 0, {}, {}};
+
+// The one game state of the process, holding DEFAULT_GAME_STATE at program load.
 extern GameState gameState;
 
 inline int32_t& CellAt(Board& board, int32_t row, int32_t column) {

@@ -9,7 +9,8 @@
 set -euo pipefail
 
 wine_environment() {
-  local dir=$1
+  local dir
+  dir=$(cd "$1" && pwd)
   export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
