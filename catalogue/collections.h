@@ -7,48 +7,51 @@
 
 class CollectionBase {
 public:
-    virtual const void* ClassInfo() const;
+    virtual const void* ClassInfo() const;  // null for both arrays
     virtual ~CollectionBase();
 };
 
-class StringArray : public CollectionBase {
+// The storage and growth rule that StringArray and FlagArray share. Elements
+// at [0, size) are live; a new element is zero-filled (a null handle or 0).
+template <typename Element>
+class GrowableArray : public CollectionBase {
 public:
-    StringArray();
-    ~StringArray() override;
+    GrowableArray(const GrowableArray&) = delete;
+    GrowableArray& operator=(const GrowableArray&) = delete;
 
-    // growBy -1 keeps the stored growth step; 0 is automatic.
+    // growBy -1 keeps the stored growth step; 0 is automatic. A negative
+    // newSize ends the process: no caller can mean it.
     void SetSize(int32_t newSize, int32_t growBy = -1);
-    int32_t Add(const char* text);  // index of the new element
-    SharedString& operator[](int32_t index) { return data[index]; }
-    const SharedString& operator[](int32_t index) const { return data[index]; }
+
+    // No bounds check: 0 <= index < Size().
+    Element& operator[](int32_t index) { return data[index]; }
+    const Element& operator[](int32_t index) const { return data[index]; }
 
     int32_t Size() const { return size; }
     int32_t Capacity() const { return capacity; }
     int32_t GrowBy() const { return growBy; }
 
+protected:
+    GrowableArray();
+    ~GrowableArray() override;
+
 private:
-    SharedString* data;
+    void RemoveAll();
+    void Grow(int32_t newSize);
+
+    Element* data;
     int32_t size;
     int32_t capacity;
     int32_t growBy;
 };
 
-class FlagArray : public CollectionBase {
+extern template class GrowableArray<SharedString>;
+extern template class GrowableArray<int32_t>;
+
+class StringArray : public GrowableArray<SharedString> {
 public:
-    FlagArray();
-    ~FlagArray() override;
-
-    void SetSize(int32_t newSize, int32_t growBy = -1);
-    int32_t& operator[](int32_t index) { return data[index]; }
-    int32_t operator[](int32_t index) const { return data[index]; }
-
-    int32_t Size() const { return size; }
-    int32_t Capacity() const { return capacity; }
-    int32_t GrowBy() const { return growBy; }
-
-private:
-    int32_t* data;
-    int32_t size;
-    int32_t capacity;
-    int32_t growBy;
+    // Appends an element with a block of its own holding text; its index.
+    int32_t Add(const char* text);
 };
+
+class FlagArray : public GrowableArray<int32_t> {};

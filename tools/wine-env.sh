@@ -11,7 +11,7 @@ set -euo pipefail
 wine_environment() {
   local dir
   dir=$(cd "$1" && pwd)
-  export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
 }

@@ -109,8 +109,9 @@ TEST_F(AboutBox, ClickingTheLinkOpensItsOwnTextAndKeepsTheBoxOpen) {
 }
 
 TEST_F(AboutBox, OtherCommandsDoNothing) {
-    EXPECT_EQ(SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1234, 0), 0), TRUE);
+    EXPECT_EQ(AboutDialogProc(dialog, WM_COMMAND, MAKEWPARAM(1234, 0), 0), TRUE);
     EXPECT_TRUE(openedAddresses.empty());
+    EXPECT_TRUE(IsWindow(dialog));
 }
 
 // Closes the modal box from inside its own loop by sending it a command.
