@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the game and starts it under Wine:
+#   tools/play.sh            play on the current display, in the user's Wine prefix
+#   tools/play.sh --xvfb     run under a throwaway Xvfb (headless machines; nothing to see,
+#                            but it shows that the game starts; stop it with Ctrl+C)
+# The game is laid out in build/win32/play/ (not game/, the build folder of the
+# game/ sources): Puzzle.exe and the sample pictures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+use_xvfb=0
+for argument in "$@"; do
+  case "$argument" in
+    --xvfb) use_xvfb=1 ;;
+    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "play.sh: unknown option $argument" >&2; exit 2 ;;
+  esac
+done
+
+if [ "$use_xvfb" -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
+  echo "play.sh: no DISPLAY is set, so the game has nowhere to show its window." >&2
+  echo "Run it from a graphical session, or use 'tools/play.sh --xvfb' on a headless machine." >&2
+  exit 1
+fi
+
+tools/setup.sh
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target Puzzle
+
+game_dir=build/win32/play
+mkdir -p "$game_dir"
+cp build/win32/Puzzle.exe "$game_dir/"
+cp app/assets/samples/Puzzle*.bmp "$game_dir/"
+echo "The game is in $game_dir/"
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+cd "$game_dir"
+if [ "$use_xvfb" -eq 1 ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine Puzzle.exe
+fi
+exec wine Puzzle.exe
