@@ -1,6 +1,8 @@
 // The process entry of the game.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return 0;
+#include "app/application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
+    return RunApplication(instance, previousInstance, commandLine, showCommand);
 }

@@ -1,0 +1,153 @@
+// The main window: class registration, creation and sizing, and the window
+// procedure that hands messages to the game and the renderer.
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/about_dialog.h"
+#include "app/process_state.h"
+#include "app/resource_ids.h"
+#include "app/saved_state.h"
+#include "game/commands.h"
+#include "game/moves.h"
+#include "render/board_painter.h"
+
+namespace {
+
+constexpr DWORD MAIN_WINDOW_STYLE = WS_POPUPWINDOW | WS_CAPTION | WS_MINIMIZEBOX;
+constexpr int TITLE_SIZE = 256;
+constexpr int32_t WIDTH_WITHOUT_PICTURE = 200;
+
+struct WindowSize {
+    int width;
+    int height;
+};
+
+SIZE ClientSizeFor(const PictureBitmap& picture) {
+    if (picture.Width() == 0)
+        return {WIDTH_WITHOUT_PICTURE, 0};
+    return {picture.Width(), picture.Height()};
+}
+
+// The outer size that gives a client area of the picture's size when the
+// menu bar takes one line.
+WindowSize OuterSizeFor(SIZE client) {
+    return {client.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME),
+            client.cy + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
+                2 * GetSystemMetrics(SM_CYDLGFRAME)};
+}
+
+// A menu bar that wraps onto more lines takes its height from the client
+// area; the window grows by what the client area still lacks.
+void GrowToClientSize(HWND window, SIZE client) {
+    RECT clientRect;
+    GetClientRect(window, &clientRect);
+    const LONG missingWidth = client.cx - clientRect.right;
+    const LONG missingHeight = client.cy - clientRect.bottom;
+    if (missingWidth <= 0 && missingHeight <= 0)
+        return;
+    RECT windowRect;
+    GetWindowRect(window, &windowRect);
+    MoveWindow(window, windowRect.left, windowRect.top,
+               windowRect.right - windowRect.left + (missingWidth > 0 ? missingWidth : 0),
+               windowRect.bottom - windowRect.top + (missingHeight > 0 ? missingHeight : 0), TRUE);
+}
+
+void RepaintWindow(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    InvalidateRect(window, &client, FALSE);
+    UpdateWindow(window);
+}
+
+void OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    PaintBoard(dc);
+    EndPaint(window, &paint);
+}
+
+void OnCommand(int id) {
+    switch (id) {
+    case ID_GAME_NEW: NewGame(0); break;
+    case ID_GAME_CLOSE: PostQuitMessage(0); break;
+    case ID_HELP_ABOUT: ShowAboutBox(); break;
+    case ID_OPTIONS_SHOW: ShowPicture(); break;
+    case ID_OPTIONS_PLAY: ResumePlay(); break;
+    case ID_OPTIONS_SOUND: ToggleSound(); break;
+    case ID_OPTIONS_3X3: SetGridSize(3); break;
+    case ID_OPTIONS_4X4: SetGridSize(4); break;
+    case ID_OPTIONS_5X5: SetGridSize(5); break;
+    default: break;
+    }
+}
+
+// Windows may end the process without another message after this one, so a
+// game left open at log-off is stored here too.
+void OnEndSession(WPARAM ending) {
+    if (ending)
+        SaveGameState();
+}
+
+void OnPaletteChanged(HWND window, HWND changedBy) {
+    if (changedBy != window)
+        RepaintWindow(window);
+}
+
+}  // namespace
+
+void RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = MAIN_CLASS_NAME;
+    RegisterClassExA(&windowClass);
+}
+
+HWND CreateMainWindow() {
+    char title[TITLE_SIZE];
+    LoadStringA(moduleHandle, IDS_TITLE, title, TITLE_SIZE);
+    const SIZE client = ClientSizeFor(canvasPicture);
+    const WindowSize outer = OuterSizeFor(client);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
+    HWND window = CreateWindowExA(0, MAIN_CLASS_NAME, title, MAIN_WINDOW_STYLE, x, y, outer.width,
+                                  outer.height, nullptr, nullptr, moduleHandle, nullptr);
+    if (window)
+        GrowToClientSize(window, client);
+    return window;
+}
+
+void FitWindowToPicture() {
+    const SIZE client = ClientSizeFor(sourcePicture);
+    const WindowSize outer = OuterSizeFor(client);
+    RECT windowRect;
+    GetWindowRect(mainWindow, &windowRect);
+    MoveWindow(mainWindow, windowRect.left, windowRect.top, outer.width, outer.height, TRUE);
+    GrowToClientSize(mainWindow, client);
+}
+
+void RepaintBoard() {
+    RepaintWindow(mainWindow);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_PAINT: OnPaint(window); return 0;
+    case WM_SYSCOLORCHANGE: return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_LBUTTONDOWN: PressCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONUP: ReleaseCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_ENDSESSION: OnEndSession(wParam); return 0;
+    case WM_QUERYNEWPALETTE:
+    case WM_PALETTEISCHANGING: RepaintWindow(window); return 1;
+    case WM_PALETTECHANGED: OnPaletteChanged(window, reinterpret_cast<HWND>(wParam)); return 1;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,21 @@
+// The main window: its class, its creation and size, the repaint of the
+// board and the window procedure.
+#pragma once
+
+#include <windows.h>
+
+constexpr char MAIN_CLASS_NAME[] = "VOLTARI88_PUZZLE";
+
+void RegisterMainClass(HINSTANCE instance);
+
+// The hidden main window, centred on the screen for the canvas picture's
+// size; null when it cannot be created.
+HWND CreateMainWindow();
+
+// Resizes the main window for the source picture, keeping its top-left corner.
+void FitWindowToPicture();
+
+// Invalidates the whole client area and has it painted before returning.
+void RepaintBoard();
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,24 @@
+// The game commands of the menu and its keys, and the menu's mirror of the
+// game state.
+#pragma once
+
+#include <cstdint>
+
+// Ends any preview or win and shuffles a new board; with keepPicture 0 it
+// first takes the next picture of the catalogue that loads.
+void NewGame(int32_t keepPicture);
+
+// A new shuffle of the current picture at gridSize n (3, 4 or 5).
+void SetGridSize(int32_t n);
+
+// The preview: parks the game and shows the solved arrangement. Does nothing
+// after a win or while the preview is already shown.
+void ShowPicture();
+
+// Puts the parked game back. Does nothing outside the preview.
+void ResumePlay();
+
+void ToggleSound();
+
+// Greys Show or Play by previewOn and checks the grid size and sound items.
+void UpdateMenu();
