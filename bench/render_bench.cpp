@@ -1,0 +1,212 @@
+// The speed of the board drawing: milliseconds per PaintBoard of a
+// 1600 x 1200 24-bit picture at N = 5, with the bevel drawn pixel by pixel
+// through GDI and with the shipped means; and the length of one slide at
+// N = 3 on a 1920 x 1080 picture against its ten sleeps. The pictures are
+// made in memory. Run under Wine with a display; each figure is the best of
+// five rounds.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "app/process_state.h"
+#include "game/game_state.h"
+#include "render/board_painter.h"
+#include "render/picture_bitmap.h"
+#include "render/slide_animation.h"
+
+namespace {
+
+constexpr int PAINT_WIDTH = 1600;
+constexpr int PAINT_HEIGHT = 1200;
+constexpr int SLIDE_WIDTH = 1920;
+constexpr int SLIDE_HEIGHT = 1080;
+
+double Milliseconds() {
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// A bottom-up DIB section with a different colour at nearly every pixel,
+// as a picture file loads.
+HBITMAP PictureSection(int width, int height, int bitsPerPixel) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const int bytesPerPixel = bitsPerPixel / 8;
+    const int stride = (width * bytesPerPixel + 3) / 4 * 4;
+    for (int row = 0; row < height; ++row)
+        for (int x = 0; x < width; ++x) {
+            unsigned char* pixel = static_cast<unsigned char*>(bits) + row * stride + x * bytesPerPixel;
+            pixel[0] = static_cast<unsigned char>(x * 5 ^ row * 13);
+            pixel[1] = static_cast<unsigned char>(row * 11 + x / 3);
+            pixel[2] = static_cast<unsigned char>(x * 7 + row * 3);
+        }
+    return section;
+}
+
+void LoadPictures(int width, int height, int bitsPerPixel) {
+    sourcePicture.Attach(PictureSection(width, height, bitsPerPixel));
+    canvasPicture.Attach(PictureSection(width, height, bitsPerPixel));
+}
+
+HWND CreateBenchWindow(int width, int height) {
+    static ATOM windowClass = 0;
+    if (!windowClass) {
+        WNDCLASSEXA description = {};
+        description.cbSize = sizeof description;
+        description.lpfnWndProc = DefWindowProcA;
+        description.hInstance = GetModuleHandleA(nullptr);
+        description.lpszClassName = "RenderBenchWindow";
+        windowClass = RegisterClassExA(&description);
+    }
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "RenderBenchWindow", "", WS_POPUP, 0, 0, width,
+                                  height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    return window;
+}
+
+// A board in play: every tile away from home, the empty cell at the bottom right.
+void ShuffledBoard(int n) {
+    gameState.gridSize = n;
+    SetSolvedBoard();
+    const int last = n * n - 2;
+    for (int i = 0; i <= last; ++i)
+        CellAt(gameState.board, i / n, i % n) = last - i;
+}
+
+// The best of five rounds, so that other work on the machine counts least.
+template <typename Work>
+double BestMilliseconds(int repeats, Work work) {
+    double best = 1e30;
+    for (int round = 0; round < 5; ++round) {
+        const double start = Milliseconds();
+        for (int i = 0; i < repeats; ++i)
+            work();
+        const double each = (Milliseconds() - start) / repeats;
+        best = each < best ? each : best;
+    }
+    return best;
+}
+
+void ReportPaint(const char* where, HDC target) {
+    SetBevelMeans(BevelMeans::PerPixel);
+    PaintBoard(target);  // warm up
+    const double perPixel = BestMilliseconds(10, [&] { PaintBoard(target); });
+    SetBevelMeans(BevelMeans::Automatic);
+    PaintBoard(target);
+    const double shipped = BestMilliseconds(40, [&] { PaintBoard(target); });
+    HDC canvasDc = CreateCompatibleDC(target);
+    const HGDIOBJ previous = SelectObject(canvasDc, canvasPicture.Bitmap());
+    const double copy = BestMilliseconds(40, [&] {
+        BitBlt(target, 0, 0, PAINT_WIDTH, PAINT_HEIGHT, canvasDc, 0, 0, SRCCOPY);
+    });
+    SelectObject(canvasDc, previous);
+    DeleteDC(canvasDc);
+    std::printf("PaintBoard %dx%d 24-bit, N=5, %s:\n", PAINT_WIDTH, PAINT_HEIGHT, where);
+    std::printf("  per-pixel bevel      %8.3f ms\n", perPixel);
+    std::printf("  shipped              %8.3f ms\n", shipped);
+    std::printf("  ratio                %8.1fx\n", perPixel / shipped);
+    std::printf("  of which final copy  %8.3f ms\n", copy);
+}
+
+void BenchmarkPaint() {
+    LoadPictures(PAINT_WIDTH, PAINT_HEIGHT, 24);
+    ShuffledBoard(5);
+
+    HBITMAP offscreen = PictureSection(PAINT_WIDTH, PAINT_HEIGHT, 24);
+    HDC memoryDc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(memoryDc, offscreen);
+    ReportPaint("into a memory DC", memoryDc);
+    SelectObject(memoryDc, previous);
+    DeleteDC(memoryDc);
+    DeleteObject(offscreen);
+
+    HWND window = CreateBenchWindow(PAINT_WIDTH, PAINT_HEIGHT);
+    HDC windowDc = GetDC(window);
+    ReportPaint("into a window", windowDc);
+    ReleaseDC(window, windowDc);
+    DestroyWindow(window);
+}
+
+void BenchmarkSlide(int bitsPerPixel) {
+    LoadPictures(SLIDE_WIDTH, SLIDE_HEIGHT, bitsPerPixel);
+    ShuffledBoard(3);
+    mainWindow = CreateBenchWindow(SLIDE_WIDTH, SLIDE_HEIGHT);
+    HDC windowDc = GetDC(mainWindow);
+    PaintBoard(windowDc);
+
+    const double sleeps = BestMilliseconds(4, [] {
+        for (int frame = 0; frame < 10; ++frame)
+            Sleep(10);
+    });
+    // The tile left of the empty bottom-right cell slides in and back out.
+    const double slide = BestMilliseconds(2, [] {
+        AnimateSlide(1, 2, 2, 2);
+        CellAt(gameState.board, 2, 2) = CellAt(gameState.board, 2, 1);
+        CellAt(gameState.board, 2, 1) = EMPTY_CELL;
+        AnimateSlide(2, 2, 1, 2);
+        CellAt(gameState.board, 2, 1) = CellAt(gameState.board, 2, 2);
+        CellAt(gameState.board, 2, 2) = EMPTY_CELL;
+    }) / 2;
+    // What every frame does besides its sleep, step by step: each step ten
+    // times, each time followed by its sleep as in a slide (a step after a
+    // sleep finds colder caches than one right after another), less the sleeps.
+    HDC canvasDc = CreateCompatibleDC(windowDc);
+    const HGDIOBJ previous = SelectObject(canvasDc, canvasPicture.Bitmap());
+    const int cellWidth = SLIDE_WIDTH / 3;
+    const int cellHeight = SLIDE_HEIGHT / 3;
+    const RECT area = {cellWidth, 2 * cellHeight, 3 * cellWidth, 3 * cellHeight};
+    const auto tenFramesOf = [&](auto step) {
+        return BestMilliseconds(2, [&] {
+            for (int frame = 1; frame <= 10; ++frame) {
+                step(frame);
+                Sleep(10);
+            }
+        }) - sleeps;
+    };
+    const double fills = tenFramesOf([&](int) { FillBlack(canvasDc, area); });
+    const double tiles = tenFramesOf([&](int frame) {
+        sourcePicture.DrawTile(canvasDc, cellWidth + frame * cellWidth / 10, 2 * cellHeight, 0, 0,
+                               cellWidth, cellHeight);
+    });
+    const double copies = tenFramesOf([&](int) {
+        BitBlt(windowDc, area.left, area.top, 2 * cellWidth, cellHeight, canvasDc, area.left, area.top,
+               SRCCOPY);
+    });
+    SelectObject(canvasDc, previous);
+    DeleteDC(canvasDc);
+    ReleaseDC(mainWindow, windowDc);
+    DestroyWindow(mainWindow);
+    mainWindow = nullptr;
+
+    std::printf("AnimateSlide %dx%d %d-bit, N=3, in a window:\n", SLIDE_WIDTH, SLIDE_HEIGHT,
+                bitsPerPixel);
+    std::printf("  ten Sleep(10)        %8.3f ms\n", sleeps);
+    std::printf("  one slide            %8.3f ms\n", slide);
+    std::printf("  longer by            %8.2f %%\n", 100.0 * (slide - sleeps) / sleeps);
+    std::printf("  the frame's steps, ten times, each after a sleep:\n");
+    std::printf("    fills              %8.3f ms (two cells, black brush)\n", fills);
+    std::printf("    tiles              %8.3f ms (DrawTile)\n", tiles);
+    std::printf("    copies             %8.3f ms (two cells, canvas to window)\n", copies);
+}
+
+}  // namespace
+
+int main() {
+    BenchmarkPaint();
+    BenchmarkSlide(24);
+    BenchmarkSlide(32);  // for comparison: a picture whose format the window takes as it is
+    sourcePicture.Release();
+    canvasPicture.Release();
+    return 0;
+}
