@@ -82,8 +82,10 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
 }
 
+// The wide-character call keeps the Polish texts of the template intact
+// whatever the system's ANSI code page is.
 void ShowAboutBox() {
-    DialogBoxParamA(moduleHandle, MAKEINTRESOURCEA(IDD_ABOUT), mainWindow, AboutDialogProc, 0);
+    DialogBoxParamW(moduleHandle, MAKEINTRESOURCEW(IDD_ABOUT), mainWindow, AboutDialogProc, 0);
 }
 
 LinkOpener SetLinkOpener(LinkOpener opener) {

@@ -28,9 +28,11 @@ create_prefix() {
 
 configure_prefix() {
   # Wine draws the window frames itself and keys reach the focused window
-  # without a window manager; no audio device, so no ALSA noise.
+  # without a window manager; no audio device, so no ALSA noise; a crash ends
+  # the process at once (the debugger is disabled) and shows no dialog.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 }
 
 start_xvfb() {

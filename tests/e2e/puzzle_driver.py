@@ -529,11 +529,6 @@ def main(tests):
     parser.add_argument("--source-dir", required=True)
     args = parser.parse_args()
     failures = 0
-    # A crash must end the process at once instead of waiting in a crash dialog.
-    setup = Session(args)
-    setup.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v",
-               "ShowCrashDialog", "/t", "REG_DWORD", "/d", "0", "/f"])
-    setup.close()
     for test in tests:
         started = time.monotonic()
         session = Session(args)
