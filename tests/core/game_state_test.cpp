@@ -1,7 +1,6 @@
 // The game state record and the board's solved arrangement.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "game/game_state.h"
@@ -27,57 +26,34 @@ protected:
 };
 
 TEST(GameStateRecord, DefaultsAreSoundOnAFourByFourGridAndEverythingElseZero) {
-    const GameState& defaults = DEFAULT_GAME_STATE;
-    EXPECT_EQ(defaults.soundOn, 1);
-    EXPECT_EQ(defaults.gridSize, 4);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&defaults);
-    for (size_t i = 8; i < sizeof defaults; ++i)
+    EXPECT_EQ(DEFAULT_GAME_STATE.soundOn, 1);
+    EXPECT_EQ(DEFAULT_GAME_STATE.gridSize, 4);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&DEFAULT_GAME_STATE);
+    for (size_t i = 8; i < sizeof DEFAULT_GAME_STATE; ++i)
         ASSERT_EQ(bytes[i], 0) << "byte " << i;
 }
 
-TEST(GameStateRecord, BoardCellsUseAStrideOfFiveWhateverTheGridSize) {
-    Board board{};
-    CellAt(board, 2, 3) = 7;
-    EXPECT_EQ(board.cells[13], 7);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&gameState);
-    EXPECT_EQ(reinterpret_cast<const unsigned char*>(&gameState.board.cells[13]) - bytes, 276 + 13 * 4);
-}
-
-TEST_F(Board5x5, SolvedArrangementAtThreeLeavesTheLargerGameOutsideTheGrid) {
-    gameState.gridSize = 3;
-    SetSolvedBoard();
-    const std::vector<int32_t> grid{0, 1, 2, 3, 4, 5, 6, 7, EMPTY_CELL};
-    for (int32_t row = 0; row < 5; ++row)
-        for (int32_t column = 0; column < 5; ++column) {
-            const int32_t cell = CellAt(gameState.board, row, column);
-            if (row < 3 && column < 3)
-                EXPECT_EQ(cell, grid[row * 3 + column]);
-            else
-                EXPECT_EQ(cell, 100 + row * 5 + column) << "outside the grid at " << row << "," << column;
-        }
-}
-
-TEST_F(Board5x5, SolvedArrangementAtFourFillsElementsZeroToEighteen) {
-    gameState.gridSize = 4;
-    SetSolvedBoard();
-    const int32_t expected[BOARD_CELLS] = {0,  1,   2,   3,   104, 4,   5,   6,   7,   109, 8,   9,  10,
-                                           11, 114, 12,  13,  14,  -1,  119, 120, 121, 122, 123, 124};
-    for (int32_t i = 0; i < BOARD_CELLS; ++i)
-        EXPECT_EQ(gameState.board.cells[i], expected[i]) << "element " << i;
-}
-
-TEST_F(Board5x5, SolvedArrangementLeavesTheOtherFieldsAlone) {
-    gameState.gridSize = 5;
+// The cells 100 + i stand for a larger game's: outside the grid they stay.
+TEST_F(Board5x5, SolvedArrangementFillsTheGridAndLeavesTheRestAlone) {
     gameState.soundOn = 7;
     gameState.savedBoard.cells[3] = 42;
-    SetSolvedBoard();
+    for (int32_t n = 3; n <= 5; ++n) {
+        for (int32_t i = 0; i < BOARD_CELLS; ++i)
+            gameState.board.cells[i] = 100 + i;
+        gameState.gridSize = n;
+        SetSolvedBoard();
+        for (int32_t row = 0; row < BOARD_STRIDE; ++row)
+            for (int32_t column = 0; column < BOARD_STRIDE; ++column) {
+                const int32_t inGrid = row == n - 1 && column == n - 1 ? EMPTY_CELL : row * n + column;
+                const int32_t expected = row < n && column < n ? inGrid : 100 + row * 5 + column;
+                EXPECT_EQ(CellAt(gameState.board, row, column), expected) << n << ": " << row << "," << column;
+            }
+    }
     EXPECT_EQ(gameState.soundOn, 7);
     EXPECT_EQ(gameState.savedBoard.cells[3], 42);
-    EXPECT_EQ(CellAt(gameState.board, 4, 4), EMPTY_CELL);
-    EXPECT_EQ(CellAt(gameState.board, 4, 3), 23);
 }
 
-TEST_F(Board5x5, IsSolvedOnTheSolvedAndTheWonArrangement) {
+TEST_F(Board5x5, IsSolvedWhenEveryTileIsHomeWhateverTheLastCellAndTheCellsOutside) {
     for (int32_t n = 3; n <= 5; ++n) {
         gameState.gridSize = n;
         SetSolvedBoard();
@@ -85,23 +61,16 @@ TEST_F(Board5x5, IsSolvedOnTheSolvedAndTheWonArrangement) {
         CellAt(gameState.board, n - 1, n - 1) = n * n - 1;
         EXPECT_EQ(IsSolved(), 1) << n;
     }
-}
-
-TEST_F(Board5x5, IsSolvedIgnoresCellsOutsideTheGrid) {
-    gameState.gridSize = 3;
-    SetSolvedBoard();
-    EXPECT_EQ(IsSolved(), 1);
-}
-
-TEST_F(Board5x5, NotSolvedWithTwoTilesExchangedOrTheEmptyCellElsewhere) {
-    Fill(3, {0, 1, 2, 3, 4, 5, 7, 6, EMPTY_CELL});
-    EXPECT_EQ(IsSolved(), 0);
-    Fill(3, {1, 0, 2, 3, 4, 5, 6, 7, EMPTY_CELL});
-    EXPECT_EQ(IsSolved(), 0);
-    Fill(3, {0, 1, 2, 3, 4, 5, 6, EMPTY_CELL, 7});
-    EXPECT_EQ(IsSolved(), 0);
-    Fill(4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, EMPTY_CELL, 12, 13, 14, 11});
-    EXPECT_EQ(IsSolved(), 0);
+    const std::vector<int32_t> unsolved[] = {
+        {0, 1, 2, 3, 4, 5, 7, 6, EMPTY_CELL},
+        {1, 0, 2, 3, 4, 5, 6, 7, EMPTY_CELL},
+        {0, 1, 2, 3, 4, 5, 6, EMPTY_CELL, 7},
+        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, EMPTY_CELL, 12, 13, 14, 11},
+    };
+    for (const auto& cells : unsolved) {
+        Fill(cells.size() == 9 ? 3 : 4, cells);
+        EXPECT_EQ(IsSolved(), 0) << cells.size() << " cells";
+    }
 }
 
 }  // namespace

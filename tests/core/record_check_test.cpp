@@ -76,16 +76,11 @@ protected:
     GameState saved{};
 };
 
-TEST(ParityRule, EveryBoardReachedBySlidesIsSolvable) {
-    for (int32_t n = 3; n <= 5; ++n)
-        for (uint32_t seed = 1; seed <= 60; ++seed)
-            ASSERT_EQ(IsSolvablePlayingBoard(Slid(n, 500, seed), n), 1) << "N " << n << " seed " << seed;
-}
-
-TEST(ParityRule, OneExchangeOfTwoTilesMakesABoardUnsolvable) {
+TEST(ParityRule, BoardsReachedBySlidesAreSolvableAndOneExchangeMakesThemUnsolvable) {
     for (int32_t n = 3; n <= 5; ++n)
         for (uint32_t seed = 1; seed <= 60; ++seed) {
             Board board = Slid(n, 500, seed);
+            ASSERT_EQ(IsSolvablePlayingBoard(board, n), 1) << "N " << n << " seed " << seed;
             // Exchange the first two tiles in reading order, whichever they are.
             int32_t* first = nullptr;
             for (int32_t i = 0; i < n * n; ++i) {
@@ -104,10 +99,10 @@ TEST(ParityRule, OneExchangeOfTwoTilesMakesABoardUnsolvable) {
 }
 
 TEST(ParityRule, TheEmptyCellsRowCountsAtEvenWidths) {
-    // Tile 14 and the empty cell exchanged by one slide: solvable.
     const auto solvable = [](const std::vector<int32_t>& cells) {
         return IsSolvablePlayingBoard(BoardOf(4, cells), 4);
     };
+    // Tile 14 or 11 and the empty cell exchanged by one slide: solvable.
     EXPECT_EQ(solvable({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, -1, 14}), 1);
     EXPECT_EQ(solvable({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -1, 12, 13, 14, 11}), 1);
     // The tiles in reading order with the gap at the start of the last row
@@ -129,31 +124,30 @@ TEST(ParityRule, OnlyAPermutationWithOneEmptyCellCounts) {
     EXPECT_EQ(IsSolvablePlayingBoard(SolvedBoard(5, EMPTY_CELL), 6), 0);
 }
 
-TEST_F(RecordCheck, APlayingRecordIsTakenExactlyAsStored) {
-    for (int32_t n = 3; n <= 5; ++n) {
-        GameState record = PlayingRecord(n);
-        record.soundOn = 0;
+TEST_F(RecordCheck, SoundRecordsOfEveryStateAreTakenExactlyAsStored) {
+    const auto expectTakenAsStored = [](GameState record, const char* what) {
         const std::string stored = Bytes(record);
-        EXPECT_EQ(AcceptRestoredRecord(record), 1) << n;
-        EXPECT_EQ(Bytes(record), stored) << n;
-    }
-}
-
-TEST_F(RecordCheck, PreviewAndSolvedRecordsAreTakenAsStored) {
-    GameState preview = PlayingRecord(4);
-    preview.previewOn = 1;
-    preview.savedBoard = preview.board;
-    preview.board = SolvedBoard(4, EMPTY_CELL);
-    const std::string previewBytes = Bytes(preview);
-    EXPECT_EQ(AcceptRestoredRecord(preview), 1);
-    EXPECT_EQ(Bytes(preview), previewBytes);
-
-    GameState solved = PlayingRecord(5);
-    solved.solved = 1;
-    solved.board = SolvedBoard(5, 24);
-    const std::string solvedBytes = Bytes(solved);
-    EXPECT_EQ(AcceptRestoredRecord(solved), 1);
-    EXPECT_EQ(Bytes(solved), solvedBytes);
+        EXPECT_EQ(AcceptRestoredRecord(record), 1) << what;
+        EXPECT_EQ(Bytes(record), stored) << what;
+    };
+    for (int32_t n = 3; n <= 5; ++n)
+        expectTakenAsStored(PlayingRecord(n), "playing");
+    GameState record = PlayingRecord(4);
+    record.previewOn = 1;
+    record.savedBoard = record.board;
+    record.board = SolvedBoard(4, EMPTY_CELL);
+    expectTakenAsStored(record, "preview");
+    record = PlayingRecord(5);
+    record.solved = 1;
+    record.board = SolvedBoard(5, 24);
+    expectTakenAsStored(record, "solved");
+    record = PlayingRecord(3);
+    for (int32_t i = 0; i < BOARD_CELLS; ++i)
+        if (i % BOARD_STRIDE >= 3 || i / BOARD_STRIDE >= 3)
+            record.board.cells[i] = -12345;
+    std::memset(record.picturePath, 'A', PICTURE_PATH_SIZE - 1);
+    record.picturePath[PICTURE_PATH_SIZE - 1] = '\0';
+    expectTakenAsStored(record, "cells outside the grid unread, a NUL in the path's last byte");
 }
 
 TEST_F(RecordCheck, AGridSizeOfZeroIsReadAsFour) {
@@ -182,65 +176,45 @@ TEST_F(RecordCheck, AnUnsoundRecordKeepsOnlyItsSoundFlagAndAValidGridSize) {
     EXPECT_EQ(Bytes(record), Bytes(expected));
 }
 
-TEST_F(RecordCheck, TheFieldsOutsideTheirRangesAreUnsound) {
+// Each change turns the sound playing record at N = 4 into an unsound one.
+TEST_F(RecordCheck, EveryKindOfUnsoundRecordIsRefused) {
+    const struct {
+        const char* kind;
+        void (*change)(GameState&);
+    } kinds[] = {
+        {"grid size 2", [](GameState& r) { r.gridSize = 2; }},
+        {"grid size 6", [](GameState& r) { r.gridSize = 6; }},
+        {"grid size INT32_MIN", [](GameState& r) { r.gridSize = INT32_MIN; }},
+        {"path without NUL", [](GameState& r) { std::memset(r.picturePath, 'A', PICTURE_PATH_SIZE); }},
+        {"previewOn -1", [](GameState& r) { r.previewOn = -1; }},
+        {"solved 2", [](GameState& r) { r.solved = 2; }},
+        {"preview and solved", [](GameState& r) { r.solved = r.previewOn = 1, r.board = SolvedBoard(4, 15); }},
+        {"playing, unsolvable", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); }},
+        {"playing, last tile in", [](GameState& r) { r.board = SolvedBoard(4, 15); }},
+        {"solved, a playing board", [](GameState& r) { r.solved = 1; }},
+        {"solved, no last tile", [](GameState& r) { r.solved = 1, r.board = SolvedBoard(4, EMPTY_CELL); }},
+        {"preview, playing board shown", [](GameState& r) { r.previewOn = 1, r.savedBoard = r.board; }},
+        {"preview, won board parked",
+         [](GameState& r) {
+             r.previewOn = 1;
+             r.board = SolvedBoard(4, EMPTY_CELL);
+             r.savedBoard = SolvedBoard(4, 15);
+         }},
+        {"preview, unsolvable board parked",
+         [](GameState& r) {
+             r.previewOn = 1;
+             r.savedBoard = r.board;
+             std::swap(r.savedBoard.cells[0], r.savedBoard.cells[1]);
+             r.board = SolvedBoard(4, EMPTY_CELL);
+         }},
+    };
     const GameState good = PlayingRecord(4);
-    GameState record = good;
-    EXPECT_EQ(IsSoundRecord(record), 1);
-    record.gridSize = 2;
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record = good;
-    record.gridSize = INT32_MIN;
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record = good;
-    std::memset(record.picturePath, 'A', PICTURE_PATH_SIZE);
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record.picturePath[PICTURE_PATH_SIZE - 1] = '\0';  // a NUL in the last byte is enough
-    EXPECT_EQ(IsSoundRecord(record), 1);
-    record = good;
-    record.previewOn = -1;
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record = good;
-    record.solved = 2;
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record = good;
-    record.solved = 1;
-    record.previewOn = 1;
-    record.board = SolvedBoard(4, 15);
-    EXPECT_EQ(IsSoundRecord(record), 0);
-}
-
-TEST_F(RecordCheck, EachStateRequiresItsOwnBoards) {
-    GameState record = PlayingRecord(4);
-    const Board playing = record.board;
-
-    record.solved = 1;  // a won game holds every tile in its place
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record.board = SolvedBoard(4, EMPTY_CELL);
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record.board = SolvedBoard(4, 15);
-    EXPECT_EQ(IsSoundRecord(record), 1);
-
-    record.solved = 0;  // playing: the last tile is not on the board
-    EXPECT_EQ(IsSoundRecord(record), 0);
-
-    record.previewOn = 1;  // preview: the solved arrangement over a parked playing board
-    record.board = SolvedBoard(4, EMPTY_CELL);
-    record.savedBoard = SolvedBoard(4, 15);
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record.savedBoard = BoardOf(4, {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, -1});
-    EXPECT_EQ(IsSoundRecord(record), 0);
-    record.savedBoard = playing;
-    EXPECT_EQ(IsSoundRecord(record), 1);
-    record.board = playing;
-    EXPECT_EQ(IsSoundRecord(record), 0);
-}
-
-TEST_F(RecordCheck, CellsOutsideTheGridAreNotLookedAt) {
-    GameState record = PlayingRecord(3);
-    for (int32_t i = 0; i < BOARD_CELLS; ++i)
-        if (i % BOARD_STRIDE >= 3 || i / BOARD_STRIDE >= 3)
-            record.board.cells[i] = -12345;
-    EXPECT_EQ(IsSoundRecord(record), 1);
+    ASSERT_EQ(IsSoundRecord(good), 1);
+    for (const auto& kind : kinds) {
+        GameState record = good;
+        kind.change(record);
+        EXPECT_EQ(IsSoundRecord(record), 0) << kind.kind;
+    }
 }
 
 }  // namespace

@@ -22,124 +22,60 @@ std::string BytesAfterText(const SharedString& s) {
     return std::string(chars + s.Length(), chars + Capacity(s) + 4);
 }
 
-TEST(SharedEmptyBlock, DefaultStringsShareOneEmptyBlock) {
+TEST(SharedEmptyBlock, DefaultStringsShareOneEmptyBlockThatIsNeverWrittenThrough) {
     SharedString a;
     const uint32_t before = RefCount(a);
     SharedString b;
     EXPECT_EQ(a.Rep(), b.Rep());
     EXPECT_EQ(RefCount(a), before + 1);
     EXPECT_EQ(Capacity(a), 0);
-    EXPECT_EQ(a.Length(), 0);
     EXPECT_STREQ(a.Chars(), "");
-}
-
-TEST(SharedEmptyBlock, IsNeverWrittenThrough) {
-    SharedString a;
-    const StringRep* empty = a.Rep();
     a.WritableChars()[0] = 'x';
-    SharedString b;
-    EXPECT_NE(a.Rep(), empty);
-    EXPECT_EQ(b.Rep(), empty);
+    EXPECT_NE(a.Rep(), b.Rep());
     EXPECT_STREQ(b.Chars(), "");
 }
 
-TEST(NullHandle, ReadsAsEmptyText) {
-    const SharedString s(nullptr);
-    EXPECT_EQ(s.Rep(), nullptr);
+TEST(NullHandle, ReadsAsEmptyTextAndAssignOfEmptyTextGivesAZeroCapacityBlock) {
+    SharedString s(nullptr);
     EXPECT_STREQ(s.Chars(), "");
     EXPECT_EQ(s.Length(), 0);
-    const SharedString copy(s);
-    EXPECT_EQ(copy.Rep(), nullptr);
-}
-
-TEST(NullHandle, AssignOfEmptyTextGivesAZeroCapacityBlock) {
-    SharedString s(nullptr);
+    EXPECT_EQ(SharedString(s).Rep(), nullptr);
     s.Assign("");
     ASSERT_NE(s.Rep(), nullptr);
     EXPECT_EQ(Capacity(s), 0);
-    EXPECT_EQ(s.Length(), 0);
     EXPECT_EQ(RefCount(s), 1u);
     EXPECT_EQ(BytesAfterText(s), std::string(4, '\0'));
 }
 
-TEST(AssignCapacity, SharedBlockIsReplacedByOneOfOldLengthPlusNew) {
+// A block of its own with room is reused; otherwise the new block holds the
+// old length plus the new text (Assign) or the joined text (Append, Concat).
+TEST(BlockCapacity, FollowsTheAssignAppendAndConcatRules) {
     SharedString a;
     a.Assign("hello");  // the shared empty block: 0 + 5
     EXPECT_EQ(Capacity(a), 5);
     SharedString b(a);
     b.Assign("xy");  // shared: 5 + 2
     EXPECT_EQ(Capacity(b), 7);
-    EXPECT_STREQ(b.Chars(), "xy");
     EXPECT_EQ(BytesAfterText(b), std::string(9, '\0'));
-}
+    const StringRep* block = b.Rep();
+    b.Append("cde");  // 5 characters in a block of 7
+    EXPECT_EQ(b.Rep(), block);
+    b.Assign("xyz");
+    EXPECT_EQ(b.Rep(), block);
+    b.Assign("0123456789");  // too small: 3 + 10
+    EXPECT_EQ(Capacity(b), 13);
+    b.Append(b.Chars());  // its own text, without room: 10 + 10
+    EXPECT_STREQ(b.Chars(), "01234567890123456789");
+    EXPECT_EQ(Capacity(b), 20);
 
-TEST(AssignCapacity, OwnBlockWithRoomIsReused) {
-    SharedString s;
-    s.Assign("abcdef");
-    const StringRep* block = s.Rep();
-    s.Assign("xyz");
-    EXPECT_EQ(s.Rep(), block);
-    EXPECT_EQ(Capacity(s), 6);
-    EXPECT_EQ(s.Length(), 3);
-    EXPECT_STREQ(s.Chars(), "xyz");
-}
-
-TEST(AssignCapacity, OwnBlockTooSmallIsReplacedByOneOfOldLengthPlusNew) {
-    SharedString s;
-    s.Assign("abc");
-    s.Assign("0123456789");
-    EXPECT_EQ(Capacity(s), 13);
-    EXPECT_STREQ(s.Chars(), "0123456789");
-}
-
-TEST(AppendCapacity, ToTheSharedEmptyBlockGivesTheAppendedLength) {
-    SharedString s;
-    s.Append("puzzle");
-    EXPECT_EQ(Capacity(s), 6);
-    EXPECT_STREQ(s.Chars(), "puzzle");
-}
-
-TEST(AppendCapacity, OwnBlockWithRoomGrowsInPlace) {
-    SharedString s;
-    s.Assign("abcdef");
-    s.Assign("ab");
-    const StringRep* block = s.Rep();
-    s.Append("cd");
-    EXPECT_EQ(s.Rep(), block);
-    EXPECT_STREQ(s.Chars(), "abcd");
-    EXPECT_EQ(s.Length(), 4);
-}
-
-TEST(AppendCapacity, WithoutRoomCopiesIntoLengthPlusNew) {
-    SharedString s;
-    s.Assign("C:\\GAMES");
-    s.Append("\\");
-    EXPECT_EQ(Capacity(s), 9);
-    EXPECT_STREQ(s.Chars(), "C:\\GAMES\\");
-}
-
-TEST(AppendCapacity, ItsOwnTextCanBeAppended) {
-    SharedString s;
-    s.Assign("abc");
-    s.Append(s.Chars());
-    EXPECT_STREQ(s.Chars(), "abcabc");
-}
-
-TEST(ConcatCapacity, HoldsBothTextsExactlyAndLeavesTheOperands) {
-    SharedString a;
-    a.Assign("C:\\GAMES\\");
-    const StringRep* aBlock = a.Rep();
-    const SharedString joined = SharedString::Concat(a, "PUZZLE1.BMP");
-    EXPECT_STREQ(joined.Chars(), "C:\\GAMES\\PUZZLE1.BMP");
-    EXPECT_EQ(joined.Length(), 20);
-    EXPECT_EQ(Capacity(joined), 20);
-    EXPECT_EQ(RefCount(joined), 1u);
-    EXPECT_EQ(a.Rep(), aBlock);
+    const SharedString joined = SharedString::Concat(a, " world");
+    EXPECT_STREQ(joined.Chars(), "hello world");
+    EXPECT_EQ(Capacity(joined), 11);
     EXPECT_EQ(RefCount(a), 1u);
-    EXPECT_STREQ(a.Chars(), "C:\\GAMES\\");
+    EXPECT_STREQ(a.Chars(), "hello");
 }
 
-TEST(CopyOnWrite, CopiesShareTheBlock) {
+TEST(CopyOnWrite, CopiesShareTheBlockAndSelfAssignmentKeepsIt) {
     SharedString a;
     a.Assign("picture");
     {
@@ -150,57 +86,29 @@ TEST(CopyOnWrite, CopiesShareTheBlock) {
         EXPECT_EQ(c.Rep(), a.Rep());
         EXPECT_EQ(RefCount(a), 3u);
     }
+    SharedString& same = a;
+    a = same;
     EXPECT_EQ(RefCount(a), 1u);
+    EXPECT_STREQ(a.Chars(), "picture");
 }
 
-// A block with room to spare, so that only its sharing forces a copy.
-SharedString WithRoom(const char* text) {
-    SharedString s;
-    s.Assign("0123456789");
-    s.Assign(text);
-    return s;
-}
-
-TEST(CopyOnWrite, AssignLeavesOtherHoldersUntouched) {
-    const SharedString a = WithRoom("first");
-    SharedString b(a);
-    b.Assign("second");
-    EXPECT_STREQ(a.Chars(), "first");
-    EXPECT_STREQ(b.Chars(), "second");
-    EXPECT_EQ(RefCount(a), 1u);
-}
-
-TEST(CopyOnWrite, AppendLeavesOtherHoldersUntouched) {
-    const SharedString a = WithRoom("C:\\GAMES");
-    SharedString b(a);
-    b.Append("\\");
-    EXPECT_STREQ(a.Chars(), "C:\\GAMES");
-    EXPECT_STREQ(b.Chars(), "C:\\GAMES\\");
-    EXPECT_EQ(Capacity(b), 9);
-    EXPECT_EQ(RefCount(a), 1u);
-}
-
-TEST(CopyOnWrite, MakeWritableCopiesASharedBlockAtItsLength) {
+// Blocks with room to spare, so that only their sharing forces a copy.
+TEST(CopyOnWrite, AssignAppendAndMakeWritableLeaveOtherHoldersUntouched) {
     SharedString a;
-    a.Assign("abcdef");
-    a.Assign("abc");  // capacity 6, length 3
-    SharedString b(a);
-    b.MakeWritable();
-    EXPECT_NE(b.Rep(), a.Rep());
-    EXPECT_EQ(Capacity(b), 3);
+    a.Assign("0123456789");
+    a.Assign("C:\\GAMES");
+    SharedString assigned(a), appended(a), writable(a);
+    assigned.Assign("second");
+    appended.Append("\\");
+    writable.MakeWritable();
+    writable.WritableChars()[0] = 'X';
+    EXPECT_STREQ(a.Chars(), "C:\\GAMES");
     EXPECT_EQ(RefCount(a), 1u);
-    b.WritableChars()[0] = 'X';
-    EXPECT_STREQ(a.Chars(), "abc");
-    EXPECT_STREQ(b.Chars(), "Xbc");
-}
-
-TEST(CopyOnWrite, SelfAssignmentKeepsTheBlock) {
-    SharedString s;
-    s.Assign("abc");
-    SharedString& same = s;
-    s = same;
-    EXPECT_STREQ(s.Chars(), "abc");
-    EXPECT_EQ(RefCount(s), 1u);
+    EXPECT_STREQ(assigned.Chars(), "second");
+    EXPECT_STREQ(appended.Chars(), "C:\\GAMES\\");
+    EXPECT_EQ(Capacity(appended), 9);
+    EXPECT_STREQ(writable.Chars(), "X:\\GAMES");
+    EXPECT_EQ(Capacity(writable), 8) << "a shared block is copied at its length";
 }
 
 }  // namespace

@@ -52,30 +52,24 @@ TEST(RandomGenerator, FollowsTheLinearCongruence) {
     }
 }
 
-TEST(ShuffleWorkedExample, FourByFourFromStateOne) {
-    SeedRandom(1);
-    EXPECT_EQ(ShuffleCountingSteps(4), 303);
-    EXPECT_EQ(UsedCells(4), (std::vector<int32_t>{0, 11, 6, 13, 10, 14, 7, 3, 9, 8, 2, 4, 12, 1, 5, -1}));
-}
-
-TEST(ShuffleWorkedExample, ThreeByThreeFromStateOne) {
-    SeedRandom(1);
-    EXPECT_EQ(ShuffleCountingSteps(3), 304);
-    EXPECT_EQ(UsedCells(3), (std::vector<int32_t>{0, 4, 6, 1, 7, 5, 2, 3, -1}));
-}
-
-TEST(ShuffleWorkedExample, FiveByFiveFromStateOne) {
-    SeedRandom(1);
-    EXPECT_EQ(ShuffleCountingSteps(5), 303);
-    EXPECT_EQ(UsedCells(5), (std::vector<int32_t>{1, 9, 14, 3, 17, 20, 2, 5, 11, 22, 0, 12, 19, 4, 16,
-                                                  8, 6, 21, 23, 7, 13, 15, 18, 10, -1}));
-}
-
-TEST(ShuffleWorkedExample, ShuffleBoardGivesTheSameBoardAsTheWalk) {
-    gameState.gridSize = 4;
-    SeedRandom(1);
-    ShuffleBoard();
-    EXPECT_EQ(UsedCells(4), (std::vector<int32_t>{0, 11, 6, 13, 10, 14, 7, 3, 9, 8, 2, 4, 12, 1, 5, -1}));
+TEST(ShuffleWorkedExample, FromStateOneAtEachGridSize) {
+    const struct {
+        int32_t n, steps;
+        std::vector<int32_t> cells;
+    } examples[] = {
+        {3, 304, {0, 4, 6, 1, 7, 5, 2, 3, -1}},
+        {4, 303, {0, 11, 6, 13, 10, 14, 7, 3, 9, 8, 2, 4, 12, 1, 5, -1}},
+        {5, 303, {1, 9, 14, 3, 17, 20, 2, 5, 11, 22, 0, 12, 19, 4, 16, 8, 6, 21, 23, 7, 13, 15, 18, 10, -1}},
+    };
+    for (const auto& example : examples) {
+        SeedRandom(1);
+        EXPECT_EQ(ShuffleCountingSteps(example.n), example.steps) << example.n;
+        EXPECT_EQ(UsedCells(example.n), example.cells) << example.n;
+        gameState.gridSize = example.n;
+        SeedRandom(1);
+        ShuffleBoard();
+        EXPECT_EQ(UsedCells(example.n), example.cells) << "ShuffleBoard at " << example.n;
+    }
 }
 
 class ShuffleProperties : public ::testing::TestWithParam<int32_t> {};

@@ -30,12 +30,6 @@ LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LP
     return MainWindowProc(window, message, wParam, lParam);
 }
 
-void EmptyCatalogue() {
-    pictureCatalogue.paths.SetSize(0);
-    pictureCatalogue.usedFlags.SetSize(0);
-    pictureCatalogue.allUsed = 0;
-}
-
 // A destroyed main window posts the quit message; it must not end a later
 // test's modal loop.
 void DiscardQuitMessages() {
@@ -97,6 +91,12 @@ std::string RecordBytes(const GameState& record) {
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
+void EmptyCatalogue() {
+    pictureCatalogue.paths.SetSize(0);
+    pictureCatalogue.usedFlags.SetSize(0);
+    pictureCatalogue.allUsed = 0;
+}
+
 void GameWindowTest::SetUp() {
     moduleHandle = GetModuleHandleA(nullptr);
     RegisterMainClass(moduleHandle);  // again after a start-up test unregistered it
@@ -133,11 +133,7 @@ void GameWindowTest::TearDown() {
 }
 
 void WritePicture(const std::string& path, int32_t width, int32_t height) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.pixel = PatternPixel;
-    EXPECT_TRUE(WriteBitmapFile(path, spec)) << path;
+    EXPECT_TRUE(WriteBitmapFile(path, BitmapSpec{width, height, 24, PatternPixel})) << path;
 }
 
 std::string GameWindowTest::AddPicture(const std::string& name, int32_t width, int32_t height) {
@@ -178,20 +174,10 @@ std::vector<int32_t> GameWindowTest::UsedCells() const {
     return cells;
 }
 
-UINT GameWindowTest::MenuState(UINT id) const {
-    return GetMenuState(GetMenu(mainWindow), id, MF_BYCOMMAND);
-}
-
-SIZE GameWindowTest::ClientSize() const {
+std::pair<LONG, LONG> GameWindowTest::ClientSize() const {
     RECT client;
     GetClientRect(mainWindow, &client);
     return {client.right, client.bottom};
-}
-
-POINT GameWindowTest::WindowTopLeft() const {
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    return {window.left, window.top};
 }
 
 void GameWindowTest::Click(int32_t pressX, int32_t pressY, int32_t releaseX, int32_t releaseY) {
@@ -199,22 +185,10 @@ void GameWindowTest::Click(int32_t pressX, int32_t pressY, int32_t releaseX, int
     Release(releaseX, releaseY);
 }
 
-void GameWindowTest::Release(int32_t x, int32_t y) {
-    SendMessageA(mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-void GameWindowTest::Command(UINT id) {
-    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
 void GameWindowTest::PressKey(UINT virtualKey) {
     const LPARAM repeatAndScan = 1 | (MapVirtualKeyA(virtualKey, 0) << 16);
     PostMessageA(mainWindow, WM_KEYDOWN, virtualKey, repeatAndScan);
     PostMessageA(mainWindow, WM_KEYUP, virtualKey, repeatAndScan | 0xC0000000);
-    RunQueuedMessages();
-}
-
-void GameWindowTest::RunQueuedMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         if (message.message != WM_QUIT)

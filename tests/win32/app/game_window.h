@@ -10,8 +10,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/process_state.h"
 #include "game/game_state.h"
 #include "support/temp_directory.h"
 
@@ -27,6 +29,7 @@ bool RegistryKeyExists(const char* path);
 bool ReadStoredValue(DWORD& type, std::string& bytes);
 void WriteStoredValue(DWORD type, const std::string& bytes);
 std::string RecordBytes(const GameState& record);
+void EmptyCatalogue();
 // A pattern picture file of that size.
 void WritePicture(const std::string& path, int32_t width, int32_t height);
 
@@ -51,22 +54,22 @@ protected:
     void SetBoard(int32_t n, const std::vector<int32_t>& rowByRow);
     std::vector<int32_t> UsedCells() const;
 
-    UINT MenuState(UINT id) const;
+    UINT MenuState(UINT id) const { return GetMenuState(GetMenu(mainWindow), id, MF_BYCOMMAND); }
     bool IsGreyed(UINT id) const { return (MenuState(id) & (MF_GRAYED | MF_DISABLED)) != 0; }
     bool IsChecked(UINT id) const { return (MenuState(id) & MF_CHECKED) != 0; }
 
-    SIZE ClientSize() const;
-    POINT WindowTopLeft() const;
+    // Width and height of the main window's client area, to compare with Size.
+    std::pair<LONG, LONG> ClientSize() const;
+    static std::pair<LONG, LONG> Size(LONG width, LONG height) { return {width, height}; }
 
     // A left-button press and release at client points, through the window.
     void Click(int32_t x, int32_t y) { Click(x, y, x, y); }
     void Click(int32_t pressX, int32_t pressY, int32_t releaseX, int32_t releaseY);
-    void Release(int32_t x, int32_t y);
-    void Command(UINT id);
+    void Release(int32_t x, int32_t y) { SendMessageA(mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+    void Command(UINT id) { SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // Posts the key to the window and runs the queue as the message loop does,
     // accelerators included.
     void PressKey(UINT virtualKey);
-    void RunQueuedMessages();
     // WM_COMMAND messages the window has received since SetUp.
     int CommandsReceived() const;
 

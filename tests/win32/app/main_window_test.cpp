@@ -29,47 +29,40 @@ TEST_F(MainWindow, IsAHiddenFixedSizeWindowWithTheTitleAndTheMenu) {
     EXPECT_NE(GetClassLongPtrA(mainWindow, GCLP_HICON), 0);
 }
 
-TEST_F(MainWindow, IsCreatedCentredWithTheCanvasPictureAsItsClientArea) {
-    EXPECT_EQ(ClientSize().cx, 400);
-    EXPECT_EQ(ClientSize().cy, 400);
+TEST_F(MainWindow, IsCreatedCentredForTheCanvasAndRefittedFromItsTopLeftCorner) {
+    EXPECT_EQ(ClientSize(), Size(400, 400));
     RECT window;
     GetWindowRect(mainWindow, &window);
     EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2);
     EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2);
-}
-
-TEST_F(MainWindow, FittingKeepsTheTopLeftCornerAndTakesThePictureSize) {
-    const POINT corner = WindowTopLeft();
     UsePicture(AddPicture("Small", 240, 150));
-    EXPECT_EQ(ClientSize().cx, 240);
-    EXPECT_EQ(ClientSize().cy, 150);
-    EXPECT_EQ(WindowTopLeft().x, corner.x);
-    EXPECT_EQ(WindowTopLeft().y, corner.y);
+    EXPECT_EQ(ClientSize(), Size(240, 150));
+    RECT refitted;
+    GetWindowRect(mainWindow, &refitted);
+    EXPECT_EQ(refitted.left, window.left);
+    EXPECT_EQ(refitted.top, window.top);
 }
 
 // At 100 pixels the three menu titles take two lines.
 TEST_F(MainWindow, ANarrowPictureStillGetsItsWholeHeightWhenTheMenuWraps) {
-    UsePicture(AddPicture("Narrow", 100, 80));
-    EXPECT_EQ(ClientSize().cx, 100);
-    EXPECT_EQ(ClientSize().cy, 80);
+    const std::string narrow = AddPicture("Narrow", 100, 80);
+    UsePicture(narrow);
+    EXPECT_EQ(ClientSize(), Size(100, 80));
     RECT window;
     GetWindowRect(mainWindow, &window);
     const int oneLineHeight = 80 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
                               2 * GetSystemMetrics(SM_CYDLGFRAME);
     EXPECT_GT(window.bottom - window.top, oneLineHeight);  // the menu did wrap
     UsePicture(firstPicture);
-    EXPECT_EQ(ClientSize().cy, 400);
+    EXPECT_EQ(ClientSize().second, 400);
     GetWindowRect(mainWindow, &window);
     EXPECT_EQ(window.bottom - window.top, 400 + oneLineHeight - 80);
-}
 
-TEST_F(MainWindow, ANarrowCanvasAtCreationGivesTheWholePictureToo) {
-    DestroyWindow(mainWindow);
-    canvasPicture.Load(moduleHandle, AddPicture("Narrow", 100, 80).c_str());
+    DestroyWindow(mainWindow);  // and at creation
+    canvasPicture.Load(moduleHandle, narrow.c_str());
     mainWindow = CreateMainWindow();
     ASSERT_NE(mainWindow, nullptr);
-    EXPECT_EQ(ClientSize().cx, 100);
-    EXPECT_EQ(ClientSize().cy, 80);
+    EXPECT_EQ(ClientSize(), Size(100, 80));
 }
 
 TEST_F(MainWindow, TheEndOfTheSessionStoresTheGame) {

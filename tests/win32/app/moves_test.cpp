@@ -32,23 +32,7 @@ protected:
     void ClickCell(int32_t row, int32_t column) { Click(CentreOf(column), CentreOf(row)); }
 };
 
-TEST_F(TileMoves, ATileNextToTheEmptyCellSlidesIntoItWithTheMoveSound) {
-    ClickCell(3, 2);
-    EXPECT_EQ(UsedCells(), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, -1, 14}));
-    EXPECT_EQ(startedSounds, std::vector<int32_t>{IDR_WAVE_MOVE});
-    EXPECT_EQ(gameState.solved, 0);
-}
-
-TEST_F(TileMoves, TheEmptyCellADiagonalAndADistantTileDoNotMove) {
-    ClickCell(3, 3);
-    ClickCell(2, 2);
-    ClickCell(3, 1);
-    ClickCell(1, 3);
-    EXPECT_EQ(UsedCells(), SOLVED_4);
-    EXPECT_TRUE(startedSounds.empty());
-}
-
-TEST_F(TileMoves, EachOfTheFourNeighboursMovesIn) {
+TEST_F(TileMoves, EachNeighbourOfTheEmptyCellSlidesInWithTheMoveSound) {
     SetBoard(3, {0, 1, 2, 3, -1, 5, 6, 7, 4});
     UsePicture(AddPicture("Three", 300, 300));
     ClickCell(0, 1);  // above
@@ -58,45 +42,50 @@ TEST_F(TileMoves, EachOfTheFourNeighboursMovesIn) {
     EXPECT_EQ(UsedCells(), (std::vector<int32_t>{0, 1, 2, -1, 3, 5, 6, 7, 4}));
     ClickCell(1, 1);  // right, back
     EXPECT_EQ(UsedCells(), (std::vector<int32_t>{0, 1, 2, 3, -1, 5, 6, 7, 4}));
-    EXPECT_EQ(startedSounds.size(), 4u);
+    EXPECT_EQ(startedSounds, std::vector<int32_t>(4, IDR_WAVE_MOVE));
+    EXPECT_EQ(gameState.solved, 0);
 }
 
-TEST_F(TileMoves, PressAndReleaseInDifferentCellsDoNothing) {
-    // Both cells lie next to the empty cell.
-    Click(CentreOf(2), CentreOf(3), CentreOf(3), CentreOf(2));
+TEST_F(TileMoves, TheEmptyCellADiagonalADistantTileAndASecondClickMoveNothing) {
+    ClickCell(3, 3);
+    ClickCell(2, 2);
+    ClickCell(3, 1);
+    ClickCell(1, 3);
     EXPECT_EQ(UsedCells(), SOLVED_4);
-    // Within one cell the exact points do not matter.
-    Click(CentreOf(2) - 40, CentreOf(3) - 40, CentreOf(2) + 40, CentreOf(3) + 40);
-    EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
-}
-
-TEST_F(TileMoves, AReleaseWithoutAPressActsOnTheLastPressCell) {
-    Click(CentreOf(2), CentreOf(3), CentreOf(0), CentreOf(0));  // press on (3, 2), release elsewhere
-    EXPECT_EQ(UsedCells(), SOLVED_4);
-    Release(CentreOf(2), CentreOf(3));
-    EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
-}
-
-TEST_F(TileMoves, BeforeAnyPressTheReleaseActsOnTheTopLeftCell) {
-    SetBoard(4, {0, -1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1});
-    Release(CentreOf(0), CentreOf(0));
-    EXPECT_EQ(CellAt(gameState.board, 0, 1), 0);
-    EXPECT_EQ(CellAt(gameState.board, 0, 0), EMPTY_CELL);
-}
-
-TEST_F(TileMoves, ADoubleClickMovesTheTileOnce) {
+    EXPECT_TRUE(startedSounds.empty());
     ClickCell(3, 2);
-    ClickCell(3, 2);
+    ClickCell(3, 2);  // a double click: the cell is empty by now
     EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
     EXPECT_EQ(CellAt(gameState.board, 3, 2), EMPTY_CELL);
     EXPECT_EQ(startedSounds.size(), 1u);
 }
 
-TEST_F(TileMoves, WithSoundOffTilesMoveSilently) {
-    gameState.soundOn = 0;
-    ClickCell(3, 2);
+TEST_F(TileMoves, APressAndReleaseInDifferentCellsMoveNothing) {
+    // Both cells lie next to the empty cell, in the same row, then in the same column.
+    const std::vector<int32_t> gapInTheLastRow = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, -1, 14};
+    SetBoard(4, gapInTheLastRow);
+    Click(CentreOf(1), CentreOf(3), CentreOf(3), CentreOf(3));
+    EXPECT_EQ(UsedCells(), gapInTheLastRow);
+    SetBoard(4, ONE_FROM_WIN_4);
+    Click(CentreOf(3), CentreOf(1), CentreOf(3), CentreOf(3));
+    EXPECT_EQ(UsedCells(), ONE_FROM_WIN_4);
+    // Within one cell the exact points do not matter.
+    SetBoard(4, SOLVED_4);
+    Click(CentreOf(2) - 40, CentreOf(3) - 40, CentreOf(2) + 40, CentreOf(3) + 40);
     EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
-    EXPECT_TRUE(startedSounds.empty());
+}
+
+TEST_F(TileMoves, AReleaseWithoutAPressActsOnTheLastPressCellTopLeftAtFirst) {
+    pressCol = pressRow = 0;
+    SetBoard(4, {0, -1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1});
+    Release(CentreOf(0), CentreOf(0));
+    EXPECT_EQ(CellAt(gameState.board, 0, 1), 0);
+
+    SetBoard(4, SOLVED_4);
+    Click(CentreOf(2), CentreOf(3), CentreOf(0), CentreOf(0));  // press on (3, 2), release elsewhere
+    EXPECT_EQ(UsedCells(), SOLVED_4);
+    Release(CentreOf(2), CentreOf(3));
+    EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
 }
 
 TEST_F(TileMoves, NothingMovesOrSoundsDuringThePreviewOrAfterTheWin) {
@@ -109,12 +98,12 @@ TEST_F(TileMoves, NothingMovesOrSoundsDuringThePreviewOrAfterTheWin) {
     EXPECT_TRUE(startedSounds.empty());
 }
 
-TEST_F(TileMoves, TheStripBeyondWholeCellsBelongsToNoCell) {
+TEST_F(TileMoves, TheStripBeyondWholeCellsOfA401PixelPictureBelongsToNoCell) {
     UsePicture(AddPicture("Wide", 401, 400));
-    ASSERT_EQ(ClientSize().cx, 401);
+    ASSERT_EQ(ClientSize().first, 401);
+    Click(400, CentreOf(3));  // column 4, beside the empty cell but outside the grid
+    EXPECT_EQ(UsedCells(), SOLVED_4);
     SetBoard(4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, -1, 14});
-    Click(400, CentreOf(3));  // column 4: outside the grid
-    EXPECT_EQ(CellAt(gameState.board, 3, 3), 14);
     Click(399, CentreOf(3));
     EXPECT_EQ(CellAt(gameState.board, 3, 2), 14);
 }
@@ -138,20 +127,9 @@ protected:
         ShowWindow(mainWindow, SW_SHOWNOACTIVATE);  // only a visible window is painted
         UpdateWindow(mainWindow);
     }
-    // A pixel of the bottom-right cell on the canvas, where the painting lands.
-    COLORREF CanvasPixel(int32_t x, int32_t y) const {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ previous = SelectObject(memory, canvasPicture.Bitmap());
-        const COLORREF pixel = GetPixel(memory, x, y);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        return pixel;
-    }
 };
 
-TEST_F(WinningMove, PutsTheLastTileInRepaintsAndStartsTheWinSound) {
+TEST_F(WinningMove, PutsTheLastTileInRepaintsStartsTheWinSoundAndEndsTheGame) {
     ClickCell(3, 3);
     EXPECT_EQ(gameState.solved, 1);
     EXPECT_EQ(UsedCells(), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
@@ -159,22 +137,25 @@ TEST_F(WinningMove, PutsTheLastTileInRepaintsAndStartsTheWinSound) {
     // The slide left the cell black; only the repaint draws tile 15 there.
     const int32_t x = CentreOf(3) + 1;
     const int32_t y = CentreOf(3) + 2;
-    EXPECT_EQ(CanvasPixel(x, y), PatternPixel(x, y));
-}
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, canvasPicture.Bitmap());
+    EXPECT_EQ(GetPixel(memory, x, y), PatternPixel(x, y));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
 
-TEST_F(WinningMove, WithSoundOffTheGameIsWonSilently) {
-    gameState.soundOn = 0;
-    ClickCell(3, 3);
-    EXPECT_EQ(gameState.solved, 1);
+    startedSounds.clear();
+    ClickCell(2, 3);
+    ClickCell(3, 2);
     EXPECT_EQ(CellAt(gameState.board, 3, 3), 15);
     EXPECT_TRUE(startedSounds.empty());
 }
 
-TEST_F(WinningMove, AfterTheWinEveryClickDoesNothing) {
-    ClickCell(3, 3);
-    startedSounds.clear();
+TEST_F(WinningMove, WithSoundOffTheMovesAndTheWinAreSilent) {
+    gameState.soundOn = 0;
+    SetBoard(4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 10, 12, 13, 14, 11});
     ClickCell(2, 3);
-    ClickCell(3, 2);
+    ClickCell(3, 3);
+    EXPECT_EQ(gameState.solved, 1);
     EXPECT_EQ(CellAt(gameState.board, 3, 3), 15);
     EXPECT_TRUE(startedSounds.empty());
 }

@@ -42,43 +42,35 @@ TEST(Resources, TheStringsAreExact) {
     EXPECT_EQ(String(IDS_NO_PICTURES), L"Nie mog\u0119 znale\u017a\u0107 \u017cadnej bitmapy puzli");
 }
 
-TEST(Resources, TheMenuBarHasItsThreePopUpsAndTheirItems) {
+TEST(Resources, TheMenuBarHasItsThreePopUpsAndTheirItemsNoneGreyOrChecked) {
     HMENU bar = LoadMenuA(Module(), MAKEINTRESOURCEA(IDR_MAIN_MENU));
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 3);
     EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), L"&Gra");
     EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), L"&Opcje");
     EXPECT_EQ(MenuText(bar, 2, MF_BYPOSITION), L"&Pomoc");
-
-    HMENU game = GetSubMenu(bar, 0);
-    EXPECT_EQ(GetMenuItemCount(game), 2);
-    EXPECT_EQ(GetMenuItemID(game, 0), static_cast<UINT>(ID_GAME_NEW));
-    EXPECT_EQ(GetMenuItemID(game, 1), static_cast<UINT>(ID_GAME_CLOSE));
-    EXPECT_EQ(MenuText(bar, ID_GAME_NEW, MF_BYCOMMAND), L"&Nowa\tF2");
-    EXPECT_EQ(MenuText(bar, ID_GAME_CLOSE, MF_BYCOMMAND), L"Zam&knij");
-
-    HMENU options = GetSubMenu(bar, 1);
-    const UINT order[] = {ID_OPTIONS_SHOW, ID_OPTIONS_PLAY, 0, ID_OPTIONS_3X3, ID_OPTIONS_4X4, ID_OPTIONS_5X5,
-                          0, ID_OPTIONS_SOUND};
-    ASSERT_EQ(GetMenuItemCount(options), 8);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(GetMenuItemID(options, i), order[i]) << i;
-        const UINT state = GetMenuState(options, i, MF_BYPOSITION);
-        EXPECT_EQ((state & MF_SEPARATOR) != 0, order[i] == 0) << i;
-        if (order[i] != 0) {  // no item starts grey or checked
-            EXPECT_EQ(state & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i;
+    // Each pop-up's items in order; 0 is a separator.
+    const struct { UINT id; const wchar_t* text; } items[3][8] = {
+        {{ID_GAME_NEW, L"&Nowa\tF2"}, {ID_GAME_CLOSE, L"Zam&knij"}},
+        {{ID_OPTIONS_SHOW, L"&Poka\u017c\tF3"}, {ID_OPTIONS_PLAY, L"&Graj\tF4"}, {0, L""},
+         {ID_OPTIONS_3X3, L"3x3"}, {ID_OPTIONS_4X4, L"4x4"}, {ID_OPTIONS_5X5, L"5x5"}, {0, L""},
+         {ID_OPTIONS_SOUND, L"D\u017awi\u0119k"}},
+        {{ID_HELP_ABOUT, L"&O programie"}},
+    };
+    const int counts[3] = {2, 8, 1};
+    for (int popup = 0; popup < 3; ++popup) {
+        HMENU menu = GetSubMenu(bar, popup);
+        ASSERT_EQ(GetMenuItemCount(menu), counts[popup]) << popup;
+        for (int i = 0; i < counts[popup]; ++i) {
+            const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+            EXPECT_EQ(GetMenuItemID(menu, i), items[popup][i].id) << popup << "/" << i;
+            EXPECT_EQ((state & MF_SEPARATOR) != 0, items[popup][i].id == 0) << popup << "/" << i;
+            EXPECT_EQ(MenuText(menu, i, MF_BYPOSITION), items[popup][i].text) << popup << "/" << i;
+            if (items[popup][i].id != 0) {
+                EXPECT_EQ(state & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << popup << "/" << i;
+            }
         }
     }
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_SHOW, MF_BYCOMMAND), L"&Poka\u017c\tF3");
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_PLAY, MF_BYCOMMAND), L"&Graj\tF4");
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_3X3, MF_BYCOMMAND), L"3x3");
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_4X4, MF_BYCOMMAND), L"4x4");
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_5X5, MF_BYCOMMAND), L"5x5");
-    EXPECT_EQ(MenuText(bar, ID_OPTIONS_SOUND, MF_BYCOMMAND), L"D\u017awi\u0119k");
-
-    HMENU help = GetSubMenu(bar, 2);
-    EXPECT_EQ(GetMenuItemCount(help), 1);
-    EXPECT_EQ(MenuText(bar, ID_HELP_ABOUT, MF_BYCOMMAND), L"&O programie");
     DestroyMenu(bar);
 }
 

@@ -23,10 +23,12 @@ GameState PatternRecord() {
 
 class SavedState : public GameWindowTest {};
 
-TEST_F(SavedState, TheRecordRoundTripsByteForByte) {
+TEST_F(SavedState, TheRecordRoundTripsByteForByteUnderAKeyCreatedWithEveryLevel) {
+    ASSERT_FALSE(RegistryKeyExists(MAKER_KEY));
     const GameState record = PatternRecord();
     gameState = record;
     EXPECT_EQ(SaveGameState(), 1);
+    EXPECT_TRUE(RegistryKeyExists("Software\\Ostrevik\\Kelvaris"));
     DWORD type = 0;
     std::string stored;
     ASSERT_TRUE(ReadStoredValue(type, stored));
@@ -38,29 +40,19 @@ TEST_F(SavedState, TheRecordRoundTripsByteForByte) {
     EXPECT_EQ(RecordBytes(gameState), RecordBytes(record));
 }
 
-TEST_F(SavedState, SavingCreatesEveryLevelOfTheKey) {
-    ASSERT_FALSE(RegistryKeyExists("Software\\Ostrevik"));
-    EXPECT_EQ(SaveGameState(), 1);
-    EXPECT_TRUE(RegistryKeyExists("Software\\Ostrevik"));
-    EXPECT_TRUE(RegistryKeyExists("Software\\Ostrevik\\Kelvaris"));
-    EXPECT_TRUE(RegistryKeyExists(STATE_KEY));
-}
-
-TEST_F(SavedState, LoadingWithoutAKeyFailsAndCreatesNothing) {
+TEST_F(SavedState, WithoutTheKeyOrTheValueLoadingFailsChangingAndCreatingNothing) {
     gameState.gridSize = 5;
     EXPECT_EQ(LoadGameState(), 0);
     EXPECT_EQ(gameState.gridSize, 5);
-    EXPECT_FALSE(RegistryKeyExists("Software\\Ostrevik"));
-}
+    EXPECT_FALSE(RegistryKeyExists(MAKER_KEY));
 
-TEST_F(SavedState, AKeyWithoutTheValueIsNoRecord) {
     WriteStoredValue(REG_BINARY, RecordBytes(PatternRecord()));
     HKEY key;
     RegOpenKeyA(HKEY_CURRENT_USER, STATE_KEY, &key);
     RegDeleteValueA(key, STATE_VALUE);
     RegCloseKey(key);
     EXPECT_EQ(LoadGameState(), 0);
-    EXPECT_EQ(RecordBytes(gameState), RecordBytes(DEFAULT_GAME_STATE));
+    EXPECT_EQ(gameState.gridSize, 5);
 }
 
 struct RejectedValue {

@@ -46,12 +46,6 @@ std::string ExecutableDirectory() {
     return directory.substr(0, directory.rfind('\\') + 1);
 }
 
-void EmptyCatalogue() {
-    pictureCatalogue.paths.SetSize(0);
-    pictureCatalogue.usedFlags.SetSize(0);
-    pictureCatalogue.allUsed = 0;
-}
-
 bool AnyCataloguePictureLoads() {
     ScanPictures();
     bool loads = false;

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <functional>
 
 #include "app/application.h"
 #include "app/process_state.h"
@@ -21,6 +20,11 @@ const std::vector<int32_t> PLAYING_4 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12
 // Tiles 0 and 1 exchanged: no slides can solve it.
 const std::vector<int32_t> SWAPPED_4 = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, -1};
 
+void SetCells(Board& board, int32_t n, const std::vector<int32_t>& cells) {
+    for (int32_t i = 0; i < n * n; ++i)
+        CellAt(board, i / n, i % n) = cells[i];
+}
+
 class StartUp : public GameWindowTest {
 protected:
     void SetUp() override {
@@ -34,8 +38,7 @@ protected:
         GameState record = DEFAULT_GAME_STATE;
         record.soundOn = 0;
         std::strcpy(record.picturePath, PicturePath(1));
-        for (int32_t i = 0; i < 16; ++i)
-            CellAt(record.board, i / 4, i % 4) = PLAYING_4[i];
+        SetCells(record.board, 4, PLAYING_4);
         for (int32_t& cell : record.savedBoard.cells)
             cell = 9;  // not read outside the preview
         return record;
@@ -67,8 +70,7 @@ TEST_F(StartUp, ASoundRecordIsContinuedExactlyAsStored) {
     Store(record);
     EXPECT_EQ(ContinueOrStartGame(), 1);
     EXPECT_EQ(RecordBytes(gameState), RecordBytes(record));
-    EXPECT_EQ(ClientSize().cx, 300);
-    EXPECT_EQ(ClientSize().cy, 200);
+    EXPECT_EQ(ClientSize(), Size(300, 200));
     EXPECT_EQ(pictureCatalogue.usedFlags[1], 1);
     EXPECT_EQ(pictureCatalogue.usedFlags[0], 0);
     EXPECT_FALSE(IsChecked(ID_OPTIONS_SOUND));
@@ -79,8 +81,7 @@ TEST_F(StartUp, ARecordStoredDuringThePreviewStartsInThePreview) {
     GameState record = PlayingRecord();
     record.previewOn = 1;
     record.savedBoard = record.board;
-    for (int32_t i = 0; i < 16; ++i)
-        CellAt(record.board, i / 4, i % 4) = SOLVED_4[i];
+    SetCells(record.board, 4, SOLVED_4);
     Store(record);
     EXPECT_EQ(ContinueOrStartGame(), 1);
     EXPECT_EQ(RecordBytes(gameState), RecordBytes(record));
@@ -92,7 +93,7 @@ TEST_F(StartUp, ARecordStoredDuringThePreviewStartsInThePreview) {
     EXPECT_TRUE(IsGreyed(ID_OPTIONS_PLAY));
 }
 
-TEST_F(StartUp, ARecordStoredAfterTheWinStartsSolved) {
+TEST_F(StartUp, ARecordStoredAfterTheWinStartsSolvedAndAGridSizeOfZeroAtFour) {
     GameState record = PlayingRecord();
     record.solved = 1;
     for (int32_t i = 0; i < 16; ++i)
@@ -102,10 +103,8 @@ TEST_F(StartUp, ARecordStoredAfterTheWinStartsSolved) {
     EXPECT_EQ(RecordBytes(gameState), RecordBytes(record));
     Click(250, 150);
     EXPECT_EQ(CellAt(gameState.board, 3, 3), 15);
-}
 
-TEST_F(StartUp, AGridSizeOfZeroContinuesAtFour) {
-    GameState record = PlayingRecord();
+    record = PlayingRecord();
     record.gridSize = 0;
     Store(record);
     EXPECT_EQ(ContinueOrStartGame(), 1);
@@ -127,108 +126,36 @@ TEST_F(StartUp, ADeletedPictureStartsANewGameWithTheStoredSettings) {
     EXPECT_TRUE(IsChecked(ID_OPTIONS_5X5));
 }
 
-TEST_F(StartUp, APictureOutsideTheCatalogueIsContinuedAndMarksNothing) {
-    TempDirectory elsewhere;
-    const std::string moved = elsewhere.File("Puzzle9.bmp");
-    WritePicture(moved, 120, 90);
-    GameState record = PlayingRecord();
-    std::strcpy(record.picturePath, moved.c_str());
-    Store(record);
-    EXPECT_EQ(ContinueOrStartGame(), 1);
-    EXPECT_STREQ(gameState.picturePath, moved.c_str());
-    EXPECT_EQ(ClientSize().cx, 120);
-    EXPECT_EQ(pictureCatalogue.usedFlags[0], 0);
-    EXPECT_EQ(pictureCatalogue.usedFlags[1], 0);
+// The core tests go through every kind of unsound record; here a few reach
+// the start-up, which keeps their soundOn and, when valid, their gridSize.
+TEST_F(StartUp, AnUnsoundRecordStartsANewGameKeepingTheSettings) {
+    const struct {
+        const char* kind;
+        void (*change)(GameState&);
+        int32_t gridSize;
+    } kinds[] = {
+        {"grid size 6", [](GameState& r) { r.gridSize = 6; }, 4},
+        {"path without NUL", [](GameState& r) { std::memset(r.picturePath, 'A', PICTURE_PATH_SIZE); }, 4},
+        {"unsolvable at 3",
+         [](GameState& r) { r.gridSize = 3, SetCells(r.board, 3, {0, 1, 2, 3, 4, 5, 7, 6, -1}); }, 3},
+        {"preview parking an unsolvable board",
+         [](GameState& r) {
+             r.previewOn = 1;
+             SetCells(r.savedBoard, 4, SWAPPED_4);
+             SetCells(r.board, 4, SOLVED_4);
+         },
+         4},
+    };
+    for (const auto& kind : kinds) {
+        GameState record = PlayingRecord();
+        record.soundOn = 3;
+        kind.change(record);
+        Store(record);
+        EXPECT_EQ(ContinueOrStartGame(), 1) << kind.kind;
+        EXPECT_TRUE(IsNewGameOn(3, kind.gridSize)) << kind.kind;
+        EXPECT_TRUE(IsChecked(ID_OPTIONS_SOUND)) << kind.kind;
+    }
 }
-
-// Each corruption makes the record unsound; the game that starts keeps the
-// record's soundOn and, when valid, its gridSize.
-struct Corruption {
-    const char* name;
-    std::function<void(GameState&)> apply;
-    int32_t expectedGridSize;
-};
-
-void SetCells(Board& board, int32_t n, const std::vector<int32_t>& cells) {
-    for (int32_t i = 0; i < n * n; ++i)
-        CellAt(board, i / n, i % n) = cells[i];
-}
-
-class UnsoundRecord : public StartUp, public ::testing::WithParamInterface<Corruption> {};
-
-TEST_P(UnsoundRecord, StartsANewGameKeepingTheSettings) {
-    GameState record = PlayingRecord();
-    record.soundOn = 3;
-    GetParam().apply(record);
-    Store(record);
-    EXPECT_EQ(ContinueOrStartGame(), 1);
-    EXPECT_TRUE(IsNewGameOn(3, GetParam().expectedGridSize));
-    EXPECT_TRUE(IsChecked(ID_OPTIONS_SOUND));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryKind, UnsoundRecord,
-    ::testing::Values(
-        Corruption{"GridSizeTwo", [](GameState& r) { r.gridSize = 2; }, 4},
-        Corruption{"GridSizeSix", [](GameState& r) { r.gridSize = 6; }, 4},
-        Corruption{"NegativeGridSize", [](GameState& r) { r.gridSize = -4; }, 4},
-        Corruption{"PathWithoutNul",
-                   [](GameState& r) { std::memset(r.picturePath, 'A', PICTURE_PATH_SIZE); }, 4},
-        Corruption{"PreviewFlagTwo", [](GameState& r) { r.previewOn = 2; }, 4},
-        Corruption{"SolvedFlagMinusOne", [](GameState& r) { r.solved = -1; }, 4},
-        Corruption{"PreviewAndSolved",
-                   [](GameState& r) {
-                       r.previewOn = 1;
-                       r.solved = 1;
-                   },
-                   4},
-        Corruption{"RepeatedTile", [](GameState& r) { CellAt(r.board, 0, 0) = 1; }, 4},
-        Corruption{"TileTooLarge", [](GameState& r) { CellAt(r.board, 0, 0) = 25; }, 4},
-        Corruption{"LastTileWhilePlaying", [](GameState& r) { CellAt(r.board, 3, 3) = 15; }, 4},
-        Corruption{"CodeBelowEmpty", [](GameState& r) { CellAt(r.board, 0, 0) = -2; }, 4},
-        Corruption{"TwoEmptyCells", [](GameState& r) { CellAt(r.board, 0, 0) = EMPTY_CELL; }, 4},
-        Corruption{"UnsolvableAtFour", [](GameState& r) { SetCells(r.board, 4, SWAPPED_4); }, 4},
-        Corruption{"UnsolvableAtThree",
-                   [](GameState& r) {
-                       r.gridSize = 3;
-                       SetCells(r.board, 3, {0, 1, 2, 3, 4, 5, 7, 6, -1});
-                   },
-                   3},
-        Corruption{"UnsolvableAtFive",
-                   [](GameState& r) {
-                       r.gridSize = 5;
-                       for (int32_t i = 0; i < 25; ++i)
-                           r.board.cells[i] = i == 24 ? EMPTY_CELL : i;
-                       std::swap(r.board.cells[0], r.board.cells[1]);
-                   },
-                   5},
-        Corruption{"PreviewWithoutTheSolvedBoard",
-                   [](GameState& r) {
-                       r.previewOn = 1;
-                       r.savedBoard = r.board;
-                   },
-                   4},
-        Corruption{"PreviewParkingAnUnsolvableBoard",
-                   [](GameState& r) {
-                       r.previewOn = 1;
-                       SetCells(r.savedBoard, 4, SWAPPED_4);
-                       SetCells(r.board, 4, SOLVED_4);
-                   },
-                   4},
-        Corruption{"SolvedWithoutTheLastTile",
-                   [](GameState& r) {
-                       r.solved = 1;
-                       SetCells(r.board, 4, SOLVED_4);
-                   },
-                   4},
-        Corruption{"SolvedWithTilesOutOfPlace",
-                   [](GameState& r) {
-                       r.solved = 1;
-                       SetCells(r.board, 4, SWAPPED_4);
-                       CellAt(r.board, 3, 3) = 15;
-                   },
-                   4}),
-    [](const ::testing::TestParamInfo<Corruption>& info) { return std::string(info.param.name); });
 
 class NoLoadablePicture : public GameWindowTest {
 protected:
@@ -240,12 +167,9 @@ protected:
     }
 };
 
-TEST_F(NoLoadablePicture, WithoutARecordTheStartUpStops) {
+TEST_F(NoLoadablePicture, TheStartUpStopsWithOrWithoutARecord) {
     EXPECT_EQ(ContinueOrStartGame(), 0);
     EXPECT_EQ(sourcePicture.Bitmap(), nullptr);
-}
-
-TEST_F(NoLoadablePicture, NorWhenTheStoredPictureIsGoneToo) {
     GameState record = DEFAULT_GAME_STATE;
     std::strcpy(record.picturePath, "C:\\NOWHERE\\PUZZLE1.BMP");
     SetCells(record.board, 4, PLAYING_4);
@@ -253,19 +177,14 @@ TEST_F(NoLoadablePicture, NorWhenTheStoredPictureIsGoneToo) {
     EXPECT_EQ(ContinueOrStartGame(), 0);
 }
 
-class RunningInstance : public GameWindowTest {};
+using RunningInstance = GameWindowTest;
 
-TEST_F(RunningInstance, ASecondStartDefersToTheWindowAlreadyThere) {
+TEST_F(RunningInstance, ASecondStartDefersToTheWindowAlreadyThereAndRestoresIt) {
     const HWND first = mainWindow;
-    EXPECT_EQ(StartInstance(moduleHandle, SW_SHOWNORMAL), 0);
-    EXPECT_EQ(mainWindow, first);
-    EXPECT_TRUE(IsWindow(first));
-}
-
-TEST_F(RunningInstance, AMinimisedFirstWindowIsRestored) {
     ShowWindow(mainWindow, SW_SHOWMINNOACTIVE);
     ASSERT_TRUE(IsIconic(mainWindow));
     EXPECT_EQ(StartInstance(moduleHandle, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(mainWindow, first);
     EXPECT_FALSE(IsIconic(mainWindow));
 }
 
@@ -278,8 +197,7 @@ TEST_F(RunningInstance, WithoutOneTheWindowIsCreatedForTheFirstCataloguePicture)
     ASSERT_NE(mainWindow, nullptr);
     EXPECT_FALSE(IsWindowVisible(mainWindow));
     EXPECT_EQ(canvasPicture.Width(), 200);
-    EXPECT_EQ(ClientSize().cx, 200);
-    EXPECT_EQ(ClientSize().cy, 120);
+    EXPECT_EQ(ClientSize(), Size(200, 120));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The scan for picture files on real directories: upper-case full paths, the
-// search's own order and matching, directories and too-long paths left out,
-// a drive's root, and the test executable's own directory.
+// mask's matching, directories and too-long paths left out, a drive's root,
+// and the test executable's own directory.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,9 +15,7 @@
 namespace {
 
 std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    UpperCaseAscii(text.data());
     return text;
 }
 
@@ -94,13 +92,6 @@ std::string MakeDeepDirectory(const std::string& base, size_t length) {
     return directory;
 }
 
-std::string ModuleDirectory() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory = path;
-    return directory.substr(0, directory.rfind('\\') + 1);
-}
-
 class ScanPicturesTest : public ::testing::Test {
 protected:
     void SetUp() override { EmptyCatalogue(); }
@@ -109,75 +100,28 @@ protected:
     TempDirectory folder;
 };
 
-using ScanListing = ScanPicturesTest;
-
-TEST_F(ScanListing, FullPathsInUpperCaseWithClearFlags) {
-    MakePicture(folder.File("puzzle1.bmp"));
-    MakePicture(folder.File("PuzzleSea.BMP"));
+// Matching files in a directory with small letters: upper-case full paths
+// with clear flags, a mask that ignores letter case and matches nothing
+// else, and a directory named like a picture left out.
+TEST_F(ScanPicturesTest, ListsMatchingFilesAsUpperCaseFullPathsWithClearFlags) {
+    for (const char* name : {"puzzle1.bmp", "PuzzleSea.BMP", "pUzZlEz.BmP", "Puzzle.bmp", "Puzzle.txt",
+                             "MyPuzzle1.bmp", "Puzzle1.bmp.txt", "Other.bmp"})
+        MakePicture(folder.File(name));
+    ASSERT_TRUE(CreateDirectoryA(folder.File("Puzzle2.bmp").c_str(), nullptr));
     ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
 
     const std::string directory = Upper(folder.Path());
     ASSERT_NE(directory, folder.Path()) << "the temporary folder should have small letters";
     EXPECT_EQ(Sorted(CataloguePaths()),
-              (std::vector<std::string>{directory + "PUZZLE1.BMP", directory + "PUZZLESEA.BMP"}));
-    ASSERT_EQ(pictureCatalogue.usedFlags.Size(), 2);
-    EXPECT_EQ(pictureCatalogue.usedFlags[0], 0);
-    EXPECT_EQ(pictureCatalogue.usedFlags[1], 0);
+              (std::vector<std::string>{directory + "PUZZLE.BMP", directory + "PUZZLE1.BMP",
+                                        directory + "PUZZLESEA.BMP", directory + "PUZZLEZ.BMP"}));
+    ASSERT_EQ(pictureCatalogue.usedFlags.Size(), 4);
+    for (int32_t i = 0; i < 4; ++i)
+        EXPECT_EQ(pictureCatalogue.usedFlags[i], 0);
     EXPECT_EQ(pictureCatalogue.allUsed, 0);
 }
 
-TEST_F(ScanListing, KeepsTheOrderOfTheDirectorySearch) {
-    for (const char* name : {"PuzzleC.bmp", "PuzzleA.bmp", "Puzzle_b.bmp", "Puzzle1.bmp", "PUZZLEz.bmp"})
-        MakePicture(folder.File(name));
-    std::vector<std::string> searchOrder;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(folder.File("Puzzle*.bmp").c_str(), &entry);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    do
-        searchOrder.push_back(Upper(folder.Path() + entry.cFileName));
-    while (FindNextFileA(search, &entry));
-    FindClose(search);
-
-    ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
-    EXPECT_EQ(CataloguePaths(), searchOrder);
-}
-
-TEST_F(ScanListing, ADirectoryMatchingTheMaskIsNotListed) {
-    MakePicture(folder.File("Puzzle1.bmp"));
-    ASSERT_TRUE(CreateDirectoryA(folder.File("Puzzle2.bmp").c_str(), nullptr));
-    ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
-    EXPECT_EQ(CataloguePaths(), (std::vector<std::string>{Upper(folder.File("PUZZLE1.BMP"))}));
-    EXPECT_EQ(pictureCatalogue.usedFlags.Size(), 1);
-}
-
-TEST_F(ScanListing, TheMaskIgnoresLetterCaseAndMatchesNothingElse) {
-    for (const char* name : {"PUZZLEX.BMP", "puzzley.bmp", "pUzZlEz.BmP", "Puzzle.bmp", "Puzzle.txt",
-                             "MyPuzzle1.bmp", "Puzzle1.bmp.txt", "Other.bmp"})
-        MakePicture(folder.File(name));
-    ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
-    const std::string directory = Upper(folder.Path());
-    EXPECT_EQ(Sorted(CataloguePaths()),
-              (std::vector<std::string>{directory + "PUZZLE.BMP", directory + "PUZZLEX.BMP",
-                                        directory + "PUZZLEY.BMP", directory + "PUZZLEZ.BMP"}));
-}
-
-TEST_F(ScanListing, NoMatchingFileLeavesTheCatalogueEmpty) {
-    MakePicture(folder.File("Other.bmp"));
-    ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
-    EXPECT_EQ(PictureCount(), 0);
-    EXPECT_EQ(pictureCatalogue.usedFlags.Size(), 0);
-    EXPECT_EQ(pictureCatalogue.usedFlags.Capacity(), 0);
-}
-
-TEST_F(ScanListing, AMissingDirectoryLeavesTheCatalogueEmpty) {
-    ScanPicturesBeside(folder.File("missing\\Puzzle.exe").c_str());
-    EXPECT_EQ(PictureCount(), 0);
-    EXPECT_EQ(pictureCatalogue.usedFlags.Size(), 0);
-}
-
-using ScanPathLength = ScanPicturesTest;
-
-TEST_F(ScanPathLength, PathsLongerThanThePicturePathFieldAreLeftOut) {
+TEST_F(ScanPicturesTest, PathsLongerThanThePicturePathFieldAreLeftOut) {
     // 240 characters of directory, so the search pattern itself still fits.
     const std::string deep = MakeDeepDirectory(folder.Path(), 240);
     ASSERT_EQ(deep.size(), 240u);
@@ -195,16 +139,13 @@ TEST_F(ScanPathLength, PathsLongerThanThePicturePathFieldAreLeftOut) {
     ASSERT_EQ(longest.size(), 259u);
     EXPECT_EQ(Sorted(CataloguePaths()), (std::vector<std::string>{directory + "PUZZLE1.BMP", longest}));
     EXPECT_EQ(pictureCatalogue.usedFlags.Size(), 2);
-}
 
-TEST_F(ScanPathLength, ADirectoryTooLongForAnyPictureListsNothing) {
+    EmptyCatalogue();
     ScanPicturesBeside(("C:\\" + std::string(300, 'd') + "\\Puzzle.exe").c_str());
-    EXPECT_EQ(PictureCount(), 0);
+    EXPECT_EQ(PictureCount(), 0) << "a directory too long for any picture";
 }
 
-using ScanDriveRoot = ScanPicturesTest;
-
-TEST_F(ScanDriveRoot, TheDirectoryIsTheDriveWithItsBackslash) {
+TEST_F(ScanPicturesTest, InADrivesRootTheDirectoryIsTheDriveWithItsBackslash) {
     const DWORD root = GetFileAttributesA("P:\\");
     ASSERT_TRUE(root != INVALID_FILE_ATTRIBUTES && (root & FILE_ATTRIBUTE_DIRECTORY))
         << "the test environment maps drive P: to a folder";
@@ -224,7 +165,9 @@ TEST_F(ScanDriveRoot, TheDirectoryIsTheDriveWithItsBackslash) {
 }
 
 TEST_F(ScanPicturesTest, ScanPicturesSearchesTheExecutablesOwnDirectory) {
-    const std::string directory = ModuleDirectory();
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    const std::string directory = std::string(module).substr(0, std::string(module).rfind('\\') + 1);
     const ScopedFile picture(directory + "PuzzleSelfScan.bmp");
     ASSERT_TRUE(picture.Created()) << directory;
 

@@ -34,114 +34,75 @@ protected:
                           BevelledPixel(PatternPixel(home.x + x, home.y + y), x, y, cell.width, cell.height))
                     << "tile " << tile << " in cell " << row << "," << column << " at " << x << "," << y;
     }
-
-    void ExpectBlackCell(const Pixels& pixels, int32_t row, int32_t column, CellSize cell) {
-        const PixelPoint place = CellOrigin(row, column, cell);
-        for (int32_t y = 0; y < cell.height; ++y)
-            for (int32_t x = 0; x < cell.width; ++x)
-                ASSERT_EQ(pixels.At(place.x + x, place.y + y), 0u) << x << "," << y;
-    }
 };
 
-TEST_F(BoardPainting, StripsAtNThreeShowThePicturesOwnPixels) {
+// 400 x 300 at N = 3: cells of 133 x 100, so column 399 lies beyond the grid
+// and the rows divide evenly; at N = 4 cells of 100 x 75 fill it.
+TEST_F(BoardPainting, StripsBeyondTheGridShowThePicturesOwnPixelsAndAtNFourThereIsNone) {
     LoadBoth(BitmapSpec{400, 300, 24, PatternPixel});
     SetGrid(3);
-    const Pixels pixels = Paint(400, 300);
-    // Cells are 133 x 100: column 399 lies beyond the grid; 300 rows divide evenly.
+    Pixels pixels = Paint(400, 300);
     for (int32_t y = 0; y < 300; ++y)
         ASSERT_EQ(pixels.At(399, y), PatternPixel(399, y)) << "row " << y;
     EXPECT_NE(pixels.At(398, 10), PatternPixel(398, 10)) << "the grid's last column is bevelled";
-    ExpectBlackCell(pixels, 2, 2, CellSize{133, 100});
-}
 
-TEST_F(BoardPainting, NoStripAtNFour) {
-    LoadBoth(BitmapSpec{400, 300, 24, PatternPixel});
     SetGrid(4);
     CellAt(gameState.board, 3, 3) = 15;
-    const Pixels pixels = Paint(400, 300);
-    const CellSize cell{100, 75};
+    pixels = Paint(400, 300);
     for (int32_t y = 0; y < 300; ++y)
         ASSERT_EQ(pixels.At(399, y), DarkenColour(PatternPixel(399, y))) << "right edge, row " << y;
     for (int32_t x = 0; x < 400; ++x)
         ASSERT_EQ(pixels.At(x, 299), DarkenColour(PatternPixel(x, 299))) << "bottom edge, column " << x;
-    ExpectTileAt(pixels, 3, 3, 15, cell);
 }
 
-TEST_F(BoardPainting, StripsOnBothSidesKeepThePictureInEveryCorner) {
-    LoadBoth(BitmapSpec{103, 52, 24, PatternPixel});
-    SetGrid(5);  // cells 20 x 10: a strip 3 wide at the right, 2 high at the bottom
-    const Pixels pixels = Paint(103, 52);
-    for (int32_t y = 0; y < 52; ++y)
-        for (int32_t x = 0; x < 103; ++x)
-            if (x >= 100 || y >= 50) {
-                ASSERT_EQ(pixels.At(x, y), PatternPixel(x, y)) << x << "," << y;
-            }
-}
-
-TEST_F(BoardPainting, EmptyCellIsBlackEdgesIncluded) {
-    LoadBoth(BitmapSpec{120, 90, 24, SolidPixel(MakeColour(255, 255, 255))});
-    SetGrid(3);
-    CellAt(gameState.board, 1, 1) = EMPTY_CELL;
-    CellAt(gameState.board, 2, 2) = 4;
-    const Pixels pixels = Paint(120, 90);
-    ExpectBlackCell(pixels, 1, 1, CellSize{40, 30});
-    EXPECT_EQ(pixels.At(39, 45), MakeColour(235, 235, 235)) << "the neighbour keeps its own bevel";
-    EXPECT_EQ(pixels.At(80, 75), MakeColour(255, 255, 255));
-}
-
-TEST_F(BoardPainting, WonBoardShowsAllTilesBevelled) {
-    LoadBoth(BitmapSpec{150, 120, 24, PatternPixel});
+// 152 x 122 leaves a strip at the right and at the bottom at every N.
+TEST_F(BoardPainting, AWonBoardShowsAllTilesBevelledAndTheStripsUntouched) {
     for (const int32_t n : {3, 4, 5}) {
+        LoadBoth(BitmapSpec{152, 122, 24, PatternPixel});  // a fresh canvas
         SetGrid(n);
         CellAt(gameState.board, n - 1, n - 1) = n * n - 1;
-        const CellSize cell = CellSizeFor(150, 120, n);
-        const Pixels pixels = Paint(150, 120);
+        const CellSize cell = CellSizeFor(152, 122, n);
+        const Pixels pixels = Paint(152, 122);
         for (int32_t tile = 0; tile < n * n; ++tile)
             ExpectTileAt(pixels, tile / n, tile % n, tile, cell);
+        for (int32_t y = 0; y < 122; ++y)
+            for (int32_t x = 0; x < 152; ++x)
+                if (x >= n * cell.width || y >= n * cell.height) {
+                    ASSERT_EQ(pixels.At(x, y), PatternPixel(x, y)) << n << ": " << x << "," << y;
+                }
     }
 }
 
-TEST_F(BoardPainting, SolvedArrangementShowsTheEmptyCellBottomRight) {
-    LoadBoth(BitmapSpec{150, 120, 24, PatternPixel});
-    SetGrid(4);
-    const CellSize cell = CellSizeFor(150, 120, 4);
-    const Pixels pixels = Paint(150, 120);
-    for (int32_t tile = 0; tile < 15; ++tile)
-        ExpectTileAt(pixels, tile / 4, tile % 4, tile, cell);
-    ExpectBlackCell(pixels, 3, 3, cell);
-}
-
-TEST_F(BoardPainting, TileAtItsOwnPlaceDiffersFromThePictureOnlyOnItsEdges) {
-    LoadBoth(BitmapSpec{90, 90, 24, PatternPixel});
-    SetGrid(3);
-    const Pixels pixels = Paint(90, 90);
-    for (int32_t y = 30; y < 60; ++y)
-        for (int32_t x = 30; x < 60; ++x) {
-            const bool edge = x == 30 || x == 59 || y == 30 || y == 59;
-            if (edge) {
-                ASSERT_NE(pixels.At(x, y), PatternPixel(x, y)) << x << "," << y;
-            } else {
-                ASSERT_EQ(pixels.At(x, y), PatternPixel(x, y)) << x << "," << y;
-            }
-        }
-}
-
-TEST_F(BoardPainting, ShuffledTilesComeFromTheirHomeCells) {
+TEST_F(BoardPainting, ShuffledTilesComeFromTheirHomeCellsAndTheEmptyCellIsBlackEdgesIncluded) {
     LoadBoth(BitmapSpec{120, 90, 24, PatternPixel});
     SetGrid(3);
     const int32_t cells[9] = {7, 0, 5, 3, EMPTY_CELL, 1, 6, 2, 4};
     for (int32_t i = 0; i < 9; ++i)
         CellAt(gameState.board, i / 3, i % 3) = cells[i];
     const Pixels pixels = Paint(120, 90);
-    const CellSize cell{40, 30};
     for (int32_t i = 0; i < 9; ++i)
-        if (cells[i] == EMPTY_CELL)
-            ExpectBlackCell(pixels, i / 3, i % 3, cell);
-        else
-            ExpectTileAt(pixels, i / 3, i % 3, cells[i], cell);
+        if (cells[i] == EMPTY_CELL) {
+            const PixelPoint place = CellOrigin(i / 3, i % 3, CellSize{40, 30});
+            for (int32_t y = 0; y < 30; ++y)
+                for (int32_t x = 0; x < 40; ++x)
+                    ASSERT_EQ(pixels.At(place.x + x, place.y + y), 0u) << x << "," << y;
+        } else {
+            ExpectTileAt(pixels, i / 3, i % 3, cells[i], CellSize{40, 30});
+        }
 }
 
-TEST_F(BoardPainting, PaintInARealWindow) {
+TEST_F(BoardPainting, ATileAtItsOwnPlaceDiffersFromThePictureOnlyOnItsEdges) {
+    LoadBoth(BitmapSpec{90, 90, 24, PatternPixel});
+    SetGrid(3);
+    const Pixels pixels = Paint(90, 90);
+    for (int32_t y = 30; y < 60; ++y)
+        for (int32_t x = 30; x < 60; ++x) {
+            const bool edge = x == 30 || x == 59 || y == 30 || y == 59;
+            ASSERT_EQ(pixels.At(x, y) != PatternPixel(x, y), edge) << x << "," << y;
+        }
+}
+
+TEST_F(BoardPainting, PaintInARealWindowShowsTheSamePixels) {
     LoadBoth(BitmapSpec{120, 90, 24, PatternPixel});
     SetGrid(3);
     CellAt(gameState.board, 2, 0) = EMPTY_CELL;
@@ -156,32 +117,18 @@ TEST_F(BoardPainting, PaintInARealWindow) {
     EXPECT_EQ(shown.values, Paint(120, 90).values);
 }
 
-TEST_F(BoardPainting, CanvasWithoutBitmapPaintsTheClientAreaBlack) {
+TEST_F(BoardPainting, ACanvasWithoutBitmapPaintsTheClientAreaBlack) {
     ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapSpec{60, 60, 24, PatternPixel}).c_str()), 1);
     SetGrid(3);
     HBITMAP client = CreateBlackSection(80, 70);
     {
         SelectedBitmap dc(client);
-        HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         const RECT all = {0, 0, 80, 70};
-        FillRect(dc.Dc(), &all, white);
+        FillRect(dc.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         PaintBoard(dc.Dc());
     }
-    const Pixels pixels = ReadBitmap(client);
+    EXPECT_EQ(ReadBitmap(client).values, std::vector<Colour>(80 * 70, 0u));
     DeleteObject(client);
-    EXPECT_EQ(pixels.values, std::vector<Colour>(80 * 70, 0u));
-}
-
-TEST_F(BoardPainting, EmptySourceLeavesTheCanvasTilesAsTheyWere) {
-    LoadBoth(BitmapSpec{60, 60, 24, PatternPixel});
-    SetGrid(3);
-    sourcePicture.Release();  // the size of the last picture is kept
-    const Pixels pixels = Paint(60, 60);
-    for (int32_t y = 0; y < 60; ++y)
-        for (int32_t x = 0; x < 60; ++x) {
-            const bool emptyCell = x >= 40 && y >= 40;
-            ASSERT_EQ(pixels.At(x, y), emptyCell ? 0u : PatternPixel(x, y)) << x << "," << y;
-        }
 }
 
 }  // namespace

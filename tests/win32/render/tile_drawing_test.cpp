@@ -57,64 +57,42 @@ TEST_P(TileDrawing, EveryPixelIsThePicturesWithTheBevelRule) {
         }
 }
 
-TEST_P(TileDrawing, CornerTable) {
-    const Colour grey = MakeColour(100, 150, 200);
-    LoadSource(BitmapSpec{10, 10, 24, SolidPixel(grey)});
-    const Pixels drawn = DrawOnto(10, 10, 0, 0, 0, 0, 10, 10);
-    EXPECT_EQ(drawn.At(0, 0), LightenColour(grey)) << "top-left: left then top, lightened";
-    EXPECT_EQ(drawn.At(9, 0), DarkenColour(grey)) << "top-right: top then right, darkened";
-    EXPECT_EQ(drawn.At(0, 9), DarkenColour(grey)) << "bottom-left: left then bottom, darkened";
-    EXPECT_EQ(drawn.At(9, 9), DarkenColour(grey)) << "bottom-right: right then bottom, darkened";
-    EXPECT_EQ(drawn.At(0, 5), MakeColour(120, 170, 220));
-    EXPECT_EQ(drawn.At(5, 0), MakeColour(120, 170, 220));
-    EXPECT_EQ(drawn.At(9, 5), MakeColour(80, 130, 180));
-    EXPECT_EQ(drawn.At(5, 9), MakeColour(80, 130, 180));
-    EXPECT_EQ(drawn.At(5, 5), grey);
+// Each row: the picture's one colour, then its lightened and darkened edges.
+// Corners: left then top at the top left (lightened); the right or bottom
+// edge, drawn later, wins at the other three (darkened).
+TEST_P(TileDrawing, CornerTableAndChannelLimits) {
+    const struct { Colour fill, light, dark; } rows[] = {
+        {MakeColour(100, 150, 200), MakeColour(120, 170, 220), MakeColour(80, 130, 180)},
+        {WHITE, WHITE, MakeColour(235, 235, 235)},
+        {BLACK, MakeColour(20, 20, 20), BLACK},
+        {MakeColour(236, 235, 21), MakeColour(255, 255, 41), MakeColour(216, 215, 1)},
+        {MakeColour(20, 21, 236), MakeColour(40, 41, 255), MakeColour(0, 1, 216)},
+    };
+    for (const auto& row : rows) {
+        LoadSource(BitmapSpec{8, 8, 24, SolidPixel(row.fill)});
+        const Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
+        const Colour expected[9] = {row.light, row.light, row.dark, row.light, row.fill,
+                                    row.dark,  row.dark,  row.dark, row.dark};
+        for (int32_t i = 0; i < 9; ++i) {
+            const int32_t x = (i % 3) * 7 / 2, y = (i / 3) * 7 / 2;  // 0, 3 and 7
+            EXPECT_EQ(drawn.At(x, y), expected[i]) << std::hex << row.fill << " at " << x << "," << y;
+        }
+    }
 }
 
-TEST_P(TileDrawing, PureWhiteEdges) {
-    LoadSource(BitmapSpec{8, 8, 24, SolidPixel(WHITE)});
-    const Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
-    EXPECT_EQ(drawn.At(0, 3), WHITE);
-    EXPECT_EQ(drawn.At(3, 0), WHITE);
-    EXPECT_EQ(drawn.At(7, 3), MakeColour(235, 235, 235));
-    EXPECT_EQ(drawn.At(3, 7), MakeColour(235, 235, 235));
-}
-
-TEST_P(TileDrawing, PureBlackEdges) {
-    LoadSource(BitmapSpec{8, 8, 24, SolidPixel(BLACK)});
-    const Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
-    EXPECT_EQ(drawn.At(0, 3), MakeColour(20, 20, 20));
-    EXPECT_EQ(drawn.At(3, 0), MakeColour(20, 20, 20));
-    EXPECT_EQ(drawn.At(7, 3), BLACK);
-    EXPECT_EQ(drawn.At(3, 7), BLACK);
-}
-
-TEST_P(TileDrawing, ChannelLimits) {
-    LoadSource(BitmapSpec{8, 8, 24, SolidPixel(MakeColour(236, 235, 21))});
-    Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
-    EXPECT_EQ(drawn.At(0, 3), MakeColour(255, 255, 41));
-    EXPECT_EQ(drawn.At(7, 3), MakeColour(216, 215, 1));
-    LoadSource(BitmapSpec{8, 8, 24, SolidPixel(MakeColour(20, 21, 236))});
-    drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
-    EXPECT_EQ(drawn.At(3, 0), MakeColour(40, 41, 255));
-    EXPECT_EQ(drawn.At(3, 7), MakeColour(0, 1, 216));
-}
-
-TEST_P(TileDrawing, TwoPixelTileIsAllBevel) {
+TEST_P(TileDrawing, TilesWithoutRoomForABevel) {
     LoadSource(BitmapSpec{10, 10, 24, PatternPixel});
-    const Pixels drawn = DrawOnto(4, 4, 1, 1, 3, 5, 2, 2);
-    EXPECT_EQ(drawn.At(1, 1), LightenColour(PatternPixel(3, 5)));
-    EXPECT_EQ(drawn.At(2, 1), DarkenColour(PatternPixel(4, 5)));
-    EXPECT_EQ(drawn.At(1, 2), DarkenColour(PatternPixel(3, 6)));
-    EXPECT_EQ(drawn.At(2, 2), DarkenColour(PatternPixel(4, 6)));
-    EXPECT_EQ(drawn.At(0, 0), MARK);
-    EXPECT_EQ(drawn.At(3, 3), MARK);
-}
-
-TEST_P(TileDrawing, TileNarrowerOrLowerThanTwoPixelsIsCopiedWithoutBevel) {
-    LoadSource(BitmapSpec{10, 10, 24, PatternPixel});
-    const struct { int32_t width, height; } sizes[] = {{1, 5}, {5, 1}, {1, 1}};
+    const Pixels twoByTwo = DrawOnto(4, 4, 1, 1, 3, 5, 2, 2);  // all bevel
+    EXPECT_EQ(twoByTwo.At(1, 1), LightenColour(PatternPixel(3, 5)));
+    EXPECT_EQ(twoByTwo.At(2, 1), DarkenColour(PatternPixel(4, 5)));
+    EXPECT_EQ(twoByTwo.At(1, 2), DarkenColour(PatternPixel(3, 6)));
+    EXPECT_EQ(twoByTwo.At(2, 2), DarkenColour(PatternPixel(4, 6)));
+    EXPECT_EQ(twoByTwo.At(3, 3), MARK);
+    // Narrower or lower than two pixels: copied without a bevel; without
+    // area: nothing drawn.
+    const struct { int32_t width, height; } sizes[] = {
+        {1, 5}, {5, 1}, {1, 1}, {0, 5}, {5, 0}, {-3, 4}, {4, -3},
+    };
     for (const auto size : sizes) {
         const Pixels drawn = DrawOnto(8, 8, 2, 2, 4, 3, size.width, size.height);
         for (int32_t y = 0; y < 8; ++y)
@@ -124,20 +102,8 @@ TEST_P(TileDrawing, TileNarrowerOrLowerThanTwoPixelsIsCopiedWithoutBevel) {
                     << size.width << "x" << size.height << " at " << x << "," << y;
             }
     }
-}
-
-TEST_P(TileDrawing, TileWithoutAreaDrawsNothing) {
-    LoadSource(BitmapSpec{10, 10, 24, PatternPixel});
-    const struct { int32_t width, height; } sizes[] = {{0, 5}, {5, 0}, {-3, 4}, {4, -3}};
-    for (const auto size : sizes) {
-        const Pixels drawn = DrawOnto(8, 8, 4, 4, 2, 2, size.width, size.height);
-        EXPECT_EQ(drawn.values, std::vector<Colour>(64, MARK)) << size.width << "x" << size.height;
-    }
-}
-
-TEST_P(TileDrawing, EmptyPictureDrawsNothing) {
-    const Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
-    EXPECT_EQ(drawn.values, std::vector<Colour>(64, MARK));
+    sourcePicture.Release();
+    EXPECT_EQ(DrawOnto(8, 8, 0, 0, 0, 0, 8, 8).values, std::vector<Colour>(64, MARK)) << "an empty picture";
 }
 
 TEST_P(TileDrawing, TileReachingPastTheDestinationIsClipped) {

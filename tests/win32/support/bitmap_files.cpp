@@ -1,17 +1,14 @@
 // Windows bitmap files written from a pixel function.
 #include "support/bitmap_files.h"
 
+#include <windows.h>
+
 #include "support/temp_directory.h"
 
 namespace {
 
 constexpr int32_t FILE_HEADER_SIZE = 14;
 constexpr int32_t INFO_HEADER_SIZE = 40;
-
-void PutLittleEndian(std::string& bytes, uint32_t value, int size) {
-    for (int i = 0; i < size; ++i)
-        bytes.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-}
 
 uint32_t SquaredDistance(Colour a, Colour b) {
     const int32_t red = static_cast<int32_t>(RedOf(a)) - static_cast<int32_t>(RedOf(b));
@@ -115,29 +112,26 @@ std::string BitmapFileBytes(const BitmapSpec& spec) {
     const int32_t dataOffset = PixelDataOffset(spec.bitsPerPixel);
     const int32_t imageSize = RowBytes(spec.width, spec.bitsPerPixel) * spec.height;
 
-    std::string bytes = "BM";
-    PutLittleEndian(bytes, static_cast<uint32_t>(dataOffset + imageSize), 4);
-    PutLittleEndian(bytes, 0, 4);  // reserved
-    PutLittleEndian(bytes, static_cast<uint32_t>(dataOffset), 4);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfSize = static_cast<DWORD>(dataOffset + imageSize);
+    file.bfOffBits = static_cast<DWORD>(dataOffset);
+    BITMAPINFOHEADER info = {};
+    info.biSize = INFO_HEADER_SIZE;
+    info.biWidth = spec.width;
+    info.biHeight = spec.topDown ? -spec.height : spec.height;
+    info.biPlanes = 1;
+    info.biBitCount = static_cast<WORD>(spec.bitsPerPixel);
+    info.biCompression = BI_RGB;
+    info.biSizeImage = static_cast<DWORD>(imageSize);
+    info.biXPelsPerMeter = info.biYPelsPerMeter = 2835;  // 72 dots per inch
+    info.biClrUsed = static_cast<DWORD>(table.size());
 
-    PutLittleEndian(bytes, INFO_HEADER_SIZE, 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(spec.width), 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(spec.topDown ? -spec.height : spec.height), 4);
-    PutLittleEndian(bytes, 1, 2);  // planes
-    PutLittleEndian(bytes, static_cast<uint32_t>(spec.bitsPerPixel), 2);
-    PutLittleEndian(bytes, 0, 4);  // BI_RGB
-    PutLittleEndian(bytes, static_cast<uint32_t>(imageSize), 4);
-    PutLittleEndian(bytes, 2835, 4);  // 72 dots per inch
-    PutLittleEndian(bytes, 2835, 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(table.size()), 4);
-    PutLittleEndian(bytes, 0, 4);  // every colour is important
-
-    for (const Colour colour : table) {
-        bytes.push_back(static_cast<char>(BlueOf(colour)));
-        bytes.push_back(static_cast<char>(GreenOf(colour)));
-        bytes.push_back(static_cast<char>(RedOf(colour)));
-        bytes.push_back('\0');
-    }
+    std::string bytes(reinterpret_cast<const char*>(&file), FILE_HEADER_SIZE);
+    bytes.append(reinterpret_cast<const char*>(&info), INFO_HEADER_SIZE);
+    for (const Colour colour : table)  // blue, green, red, 0
+        bytes += std::string{static_cast<char>(BlueOf(colour)), static_cast<char>(GreenOf(colour)),
+                             static_cast<char>(RedOf(colour)), '\0'};
     for (int32_t i = 0; i < spec.height; ++i)
         bytes += PackRow(spec, table, spec.topDown ? i : spec.height - 1 - i);
     return bytes;
