@@ -133,7 +133,7 @@ void GameWindowTest::TearDown() {
 }
 
 void WritePicture(const std::string& path, int32_t width, int32_t height) {
-    EXPECT_TRUE(WriteBitmapFile(path, BitmapSpec{width, height, 24, PatternPixel})) << path;
+    EXPECT_TRUE(WriteBitmapFile(path, BitmapLayout{width, height, 24, PatternPixel})) << path;
 }
 
 std::string GameWindowTest::AddPicture(const std::string& name, int32_t width, int32_t height) {

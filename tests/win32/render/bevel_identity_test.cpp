@@ -24,7 +24,7 @@ class BevelIdentity : public RenderTest, public ::testing::WithParamInterface<in
 
 TEST_P(BevelIdentity, PaintBoardGivesTheSameCanvasEitherWay) {
     // An odd width, so that rows carry padding, and a size no N divides.
-    const std::string path = WritePicture(BitmapSpec{157, 122, GetParam(), PatternPixel});
+    const std::string path = WritePicture(BitmapLayout{157, 122, GetParam(), PatternPixel});
     ASSERT_EQ(sourcePicture.Load(moduleHandle, path.c_str()), 1);
     std::vector<int32_t> reversed5;  // 24 down to 1, then the empty cell
     for (int32_t i = 0; i < 25; ++i)
@@ -67,7 +67,7 @@ using DirectBitsChoice = RenderTest;
 // unshifted, unclipped section, are reached through their bits.
 TEST_F(DirectBitsChoice, OnlyTwentyFourAndThirtyTwoBitSectionsAreReachedDirectly) {
     for (const int32_t bits : {1, 4, 8, 16, 24, 32}) {
-        LoadBoth(BitmapSpec{40, 30, bits, PatternPixel});
+        LoadBoth(BitmapLayout{40, 30, bits, PatternPixel});
         SelectedBitmap canvas(canvasPicture.Bitmap());
         EXPECT_EQ(sourcePicture.DrawsBevelThroughBits(canvas.Dc()), bits == 24 || bits == 32) << bits;
     }

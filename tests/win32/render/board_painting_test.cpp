@@ -39,7 +39,7 @@ protected:
 // 400 x 300 at N = 3: cells of 133 x 100, so column 399 lies beyond the grid
 // and the rows divide evenly; at N = 4 cells of 100 x 75 fill it.
 TEST_F(BoardPainting, StripsBeyondTheGridShowThePicturesOwnPixelsAndAtNFourThereIsNone) {
-    LoadBoth(BitmapSpec{400, 300, 24, PatternPixel});
+    LoadBoth(BitmapLayout{400, 300, 24, PatternPixel});
     SetGrid(3);
     Pixels pixels = Paint(400, 300);
     for (int32_t y = 0; y < 300; ++y)
@@ -58,7 +58,7 @@ TEST_F(BoardPainting, StripsBeyondTheGridShowThePicturesOwnPixelsAndAtNFourThere
 // 152 x 122 leaves a strip at the right and at the bottom at every N.
 TEST_F(BoardPainting, AWonBoardShowsAllTilesBevelledAndTheStripsUntouched) {
     for (const int32_t n : {3, 4, 5}) {
-        LoadBoth(BitmapSpec{152, 122, 24, PatternPixel});  // a fresh canvas
+        LoadBoth(BitmapLayout{152, 122, 24, PatternPixel});  // a fresh canvas
         SetGrid(n);
         CellAt(gameState.board, n - 1, n - 1) = n * n - 1;
         const CellSize cell = CellSizeFor(152, 122, n);
@@ -74,7 +74,7 @@ TEST_F(BoardPainting, AWonBoardShowsAllTilesBevelledAndTheStripsUntouched) {
 }
 
 TEST_F(BoardPainting, ShuffledTilesComeFromTheirHomeCellsAndTheEmptyCellIsBlackEdgesIncluded) {
-    LoadBoth(BitmapSpec{120, 90, 24, PatternPixel});
+    LoadBoth(BitmapLayout{120, 90, 24, PatternPixel});
     SetGrid(3);
     const int32_t cells[9] = {7, 0, 5, 3, EMPTY_CELL, 1, 6, 2, 4};
     for (int32_t i = 0; i < 9; ++i)
@@ -92,7 +92,7 @@ TEST_F(BoardPainting, ShuffledTilesComeFromTheirHomeCellsAndTheEmptyCellIsBlackE
 }
 
 TEST_F(BoardPainting, ATileAtItsOwnPlaceDiffersFromThePictureOnlyOnItsEdges) {
-    LoadBoth(BitmapSpec{90, 90, 24, PatternPixel});
+    LoadBoth(BitmapLayout{90, 90, 24, PatternPixel});
     SetGrid(3);
     const Pixels pixels = Paint(90, 90);
     for (int32_t y = 30; y < 60; ++y)
@@ -103,7 +103,7 @@ TEST_F(BoardPainting, ATileAtItsOwnPlaceDiffersFromThePictureOnlyOnItsEdges) {
 }
 
 TEST_F(BoardPainting, PaintInARealWindowShowsTheSamePixels) {
-    LoadBoth(BitmapSpec{120, 90, 24, PatternPixel});
+    LoadBoth(BitmapLayout{120, 90, 24, PatternPixel});
     SetGrid(3);
     CellAt(gameState.board, 2, 0) = EMPTY_CELL;
     CellAt(gameState.board, 2, 2) = 6;
@@ -118,7 +118,7 @@ TEST_F(BoardPainting, PaintInARealWindowShowsTheSamePixels) {
 }
 
 TEST_F(BoardPainting, ACanvasWithoutBitmapPaintsTheClientAreaBlack) {
-    ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapSpec{60, 60, 24, PatternPixel}).c_str()), 1);
+    ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapLayout{60, 60, 24, PatternPixel}).c_str()), 1);
     SetGrid(3);
     HBITMAP client = CreateBlackSection(80, 70);
     {

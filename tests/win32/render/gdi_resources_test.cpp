@@ -15,7 +15,7 @@ class GdiResources : public RenderTest, public ::testing::WithParamInterface<int
 protected:
     void SetUp() override {
         RenderTest::SetUp();
-        LoadBoth(BitmapSpec{100, 100, GetParam(), PatternPixel});
+        LoadBoth(BitmapLayout{100, 100, GetParam(), PatternPixel});
     }
 
     // A bitmap selected into a forgotten device context cannot be selected again.
@@ -64,7 +64,7 @@ TEST_P(SlideResources, SlidesLeaveNothingBehind) {
 }
 
 TEST_P(GdiResources, LoadsAndReleasesLeaveNothingBehind) {
-    const std::string path = WritePicture(BitmapSpec{30, 30, GetParam(), PatternPixel}, "again.bmp");
+    const std::string path = WritePicture(BitmapLayout{30, 30, GetParam(), PatternPixel}, "again.bmp");
     const int free = FreeGdiHandles();
     for (int i = 0; i < 200; ++i) {
         sourcePicture.Load(moduleHandle, path.c_str());

@@ -16,7 +16,7 @@ bool IsLiveBitmap(HBITMAP bitmap) {
 TEST_F(PictureLoading, LoadKeepsTheFilesSizeDepthAndPixels) {
     for (const int32_t bits : {1, 4, 8, 16, 24, 32}) {
         PictureBitmap picture;
-        const std::string path = WritePicture(BitmapSpec{23, 17, bits, PatternPixel});
+        const std::string path = WritePicture(BitmapLayout{23, 17, bits, PatternPixel});
         ASSERT_EQ(picture.Load(moduleHandle, path.c_str()), 1);
         EXPECT_EQ(picture.Width(), 23);
         EXPECT_EQ(picture.Height(), 17);
@@ -30,11 +30,11 @@ TEST_F(PictureLoading, LoadKeepsTheFilesSizeDepthAndPixels) {
 }
 
 TEST_F(PictureLoading, AFailedLoadGivesZeroDeletesTheBitmapAndKeepsTheOldSize) {
-    const std::string good = WritePicture(BitmapSpec{40, 30, 24, PatternPixel}, "good.bmp");
+    const std::string good = WritePicture(BitmapLayout{40, 30, 24, PatternPixel}, "good.bmp");
     const std::string text = folder.File("words.bmp");
     const std::string empty = folder.File("empty.bmp");
     ASSERT_TRUE(WriteTextFile(text) && WriteFileBytes(empty, ""));
-    const std::string zeroWidth = WritePicture(BitmapSpec{0, 30, 24, PatternPixel}, "zero.bmp");
+    const std::string zeroWidth = WritePicture(BitmapLayout{0, 30, 24, PatternPixel}, "zero.bmp");
     const std::string missing = folder.File("nowhere.bmp");
     for (const char* path : {static_cast<const char*>(nullptr), missing.c_str(), text.c_str(), empty.c_str(),
                              zeroWidth.c_str()}) {
@@ -53,12 +53,12 @@ TEST_F(PictureLoading, AFailedLoadGivesZeroDeletesTheBitmapAndKeepsTheOldSize) {
 }
 
 TEST_F(PictureLoading, TruncatedFileDoesNoHarm) {
-    const BitmapSpec spec{30, 20, 24, PatternPixel};
+    const BitmapLayout layout{30, 20, 24, PatternPixel};
     const size_t fiveRows = static_cast<size_t>(PixelDataOffset(24)) + 30 * 3 * 5;
     for (const size_t kept : {size_t{10}, size_t{40}, fiveRows}) {
         PictureBitmap picture;
         const std::string path = folder.File("cut" + std::to_string(kept) + ".bmp");
-        ASSERT_TRUE(WriteTruncatedBitmapFile(path, spec, kept));
+        ASSERT_TRUE(WriteTruncatedBitmapFile(path, layout, kept));
         if (picture.Load(moduleHandle, path.c_str()) == 1) {
             // Wine loads it with the missing rows black; size and bitmap agree.
             EXPECT_EQ(picture.Width(), 30);
@@ -72,8 +72,8 @@ TEST_F(PictureLoading, TruncatedFileDoesNoHarm) {
 }
 
 TEST_F(PictureLoading, ASecondLoadReleaseAndTheDestructorEachDeleteTheBitmap) {
-    const std::string first = WritePicture(BitmapSpec{40, 30, 24, PatternPixel}, "first.bmp");
-    const std::string second = WritePicture(BitmapSpec{20, 10, 8, PatternPixel}, "second.bmp");
+    const std::string first = WritePicture(BitmapLayout{40, 30, 24, PatternPixel}, "first.bmp");
+    const std::string second = WritePicture(BitmapLayout{20, 10, 8, PatternPixel}, "second.bmp");
     HBITMAP secondBitmap;
     {
         PictureBitmap picture;
@@ -112,7 +112,7 @@ TEST_F(PictureLoading, AttachTakesABitmapAndRefusesNullOrOneWithoutPositiveSize)
 }
 
 TEST_F(PictureLoading, SourceAndCanvasAreIndependentCopies) {
-    LoadBoth(BitmapSpec{60, 45, 24, PatternPixel});
+    LoadBoth(BitmapLayout{60, 45, 24, PatternPixel});
     ASSERT_NE(sourcePicture.Bitmap(), canvasPicture.Bitmap());
     const std::string sourceBefore = SectionBytes(sourcePicture.Bitmap());
     EXPECT_EQ(SectionBytes(canvasPicture.Bitmap()), sourceBefore);

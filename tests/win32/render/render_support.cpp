@@ -136,14 +136,14 @@ void RenderTest::TearDown() {
     mainWindow = nullptr;
 }
 
-std::string RenderTest::WritePicture(const BitmapSpec& spec, const std::string& name) {
+std::string RenderTest::WritePicture(const BitmapLayout& layout, const std::string& name) {
     const std::string path = folder.File(name);
-    EXPECT_TRUE(WriteBitmapFile(path, spec));
+    EXPECT_TRUE(WriteBitmapFile(path, layout));
     return path;
 }
 
-void RenderTest::LoadBoth(const BitmapSpec& spec) {
-    const std::string path = WritePicture(spec);
+void RenderTest::LoadBoth(const BitmapLayout& layout) {
+    const std::string path = WritePicture(layout);
     ASSERT_EQ(sourcePicture.Load(moduleHandle, path.c_str()), 1);
     ASSERT_EQ(canvasPicture.Load(moduleHandle, path.c_str()), 1);
 }

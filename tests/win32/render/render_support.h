@@ -65,8 +65,8 @@ protected:
     void TearDown() override;
 
     // Writes the picture and loads it into the source picture and the canvas.
-    void LoadBoth(const BitmapSpec& spec);
-    std::string WritePicture(const BitmapSpec& spec, const std::string& name = "picture.bmp");
+    void LoadBoth(const BitmapLayout& layout);
+    std::string WritePicture(const BitmapLayout& layout, const std::string& name = "picture.bmp");
     void SetGrid(int32_t n);  // and the solved arrangement at that size
     void SetCell(int32_t row, int32_t column, int32_t code);
 

@@ -23,7 +23,7 @@ class SlideAnimation : public RenderTest, public ::testing::WithParamInterface<M
 protected:
     void SetUp() override {
         RenderTest::SetUp();
-        LoadBoth(BitmapSpec{WIDTH, HEIGHT, 24, PatternPixel});
+        LoadBoth(BitmapLayout{WIDTH, HEIGHT, 24, PatternPixel});
         mainWindow = CreateTestWindow(WIDTH, HEIGHT);
         ASSERT_NE(mainWindow, nullptr);
     }
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Directions, SlideAnimation,
 using SlideWithoutTarget = RenderTest;
 
 TEST_F(SlideWithoutTarget, WithoutCanvasTheTwoCellsShowBlack) {
-    ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapSpec{60, 60, 24, PatternPixel}).c_str()), 1);
+    ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapLayout{60, 60, 24, PatternPixel}).c_str()), 1);
     SetGrid(3);
     mainWindow = CreateTestWindow(60, 60);
     HDC windowDc = GetDC(mainWindow);
@@ -154,7 +154,7 @@ TEST_F(SlideWithoutTarget, WithoutCanvasTheTwoCellsShowBlack) {
 }
 
 TEST_F(SlideWithoutTarget, WithoutMainWindowNothingIsDrawn) {
-    LoadBoth(BitmapSpec{60, 60, 24, PatternPixel});
+    LoadBoth(BitmapLayout{60, 60, 24, PatternPixel});
     SetGrid(3);
     const std::string canvasBefore = SectionBytes(canvasPicture.Bitmap());
     AnimateSlide(2, 1, 2, 2);  // mainWindow is null: the screen is not a target

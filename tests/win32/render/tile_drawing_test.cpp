@@ -39,13 +39,13 @@ protected:
         return pixels;
     }
 
-    void LoadSource(const BitmapSpec& spec) {
-        ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(spec).c_str()), 1);
+    void LoadSource(const BitmapLayout& layout) {
+        ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(layout).c_str()), 1);
     }
 };
 
 TEST_P(TileDrawing, EveryPixelIsThePicturesWithTheBevelRule) {
-    LoadSource(BitmapSpec{50, 40, 24, PatternPixel});
+    LoadSource(BitmapLayout{50, 40, 24, PatternPixel});
     const Pixels drawn = DrawOnto(30, 30, 3, 4, 17, 9, 21, 13);
     for (int32_t y = 0; y < 30; ++y)
         for (int32_t x = 0; x < 30; ++x) {
@@ -69,7 +69,7 @@ TEST_P(TileDrawing, CornerTableAndChannelLimits) {
         {MakeColour(20, 21, 236), MakeColour(40, 41, 255), MakeColour(0, 1, 216)},
     };
     for (const auto& row : rows) {
-        LoadSource(BitmapSpec{8, 8, 24, SolidPixel(row.fill)});
+        LoadSource(BitmapLayout{8, 8, 24, SolidPixel(row.fill)});
         const Pixels drawn = DrawOnto(8, 8, 0, 0, 0, 0, 8, 8);
         const Colour expected[9] = {row.light, row.light, row.dark, row.light, row.fill,
                                     row.dark,  row.dark,  row.dark, row.dark};
@@ -81,7 +81,7 @@ TEST_P(TileDrawing, CornerTableAndChannelLimits) {
 }
 
 TEST_P(TileDrawing, TilesWithoutRoomForABevel) {
-    LoadSource(BitmapSpec{10, 10, 24, PatternPixel});
+    LoadSource(BitmapLayout{10, 10, 24, PatternPixel});
     const Pixels twoByTwo = DrawOnto(4, 4, 1, 1, 3, 5, 2, 2);  // all bevel
     EXPECT_EQ(twoByTwo.At(1, 1), LightenColour(PatternPixel(3, 5)));
     EXPECT_EQ(twoByTwo.At(2, 1), DarkenColour(PatternPixel(4, 5)));
@@ -107,7 +107,7 @@ TEST_P(TileDrawing, TilesWithoutRoomForABevel) {
 }
 
 TEST_P(TileDrawing, TileReachingPastTheDestinationIsClipped) {
-    LoadSource(BitmapSpec{20, 20, 24, PatternPixel});
+    LoadSource(BitmapLayout{20, 20, 24, PatternPixel});
     const Pixels drawn = DrawOnto(10, 10, 5, -2, 0, 0, 8, 8);
     for (int32_t y = 0; y < 6; ++y)
         for (int32_t x = 5; x < 10; ++x)

@@ -29,18 +29,18 @@ int32_t RowBytes(int32_t width, int32_t bitsPerPixel) {
     return (width * bitsPerPixel + 31) / 32 * 4;
 }
 
-// One row of pixels, packed at the spec's depth and padded to a DWORD.
-std::string PackRow(const BitmapSpec& spec, const std::vector<Colour>& table, int32_t y) {
-    std::string row(static_cast<size_t>(RowBytes(spec.width, spec.bitsPerPixel)), '\0');
-    for (int32_t x = 0; x < spec.width; ++x) {
-        const Colour colour = spec.pixel(x, y);
+// One row of pixels, packed at the layout's depth and padded to a DWORD.
+std::string PackRow(const BitmapLayout& layout, const std::vector<Colour>& table, int32_t y) {
+    std::string row(static_cast<size_t>(RowBytes(layout.width, layout.bitsPerPixel)), '\0');
+    for (int32_t x = 0; x < layout.width; ++x) {
+        const Colour colour = layout.pixel(x, y);
         const uint32_t red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
-        switch (spec.bitsPerPixel) {
+        switch (layout.bitsPerPixel) {
         case 1:
         case 4:
         case 8: {
-            const int32_t bit = x * spec.bitsPerPixel;
-            const int shift = 8 - spec.bitsPerPixel - bit % 8;
+            const int32_t bit = x * layout.bitsPerPixel;
+            const int shift = 8 - layout.bitsPerPixel - bit % 8;
             row[bit / 8] = static_cast<char>(row[bit / 8] | NearestIndex(table, colour) << shift);
             break;
         }
@@ -51,7 +51,7 @@ std::string PackRow(const BitmapSpec& spec, const std::vector<Colour>& table, in
             break;
         }
         default: {
-            const int32_t bytes = spec.bitsPerPixel / 8;
+            const int32_t bytes = layout.bitsPerPixel / 8;
             row[bytes * x] = static_cast<char>(blue);
             row[bytes * x + 1] = static_cast<char>(green);
             row[bytes * x + 2] = static_cast<char>(red);
@@ -107,10 +107,10 @@ int32_t PixelDataOffset(int32_t bitsPerPixel) {
     return FILE_HEADER_SIZE + INFO_HEADER_SIZE + 4 * static_cast<int32_t>(ColourTable(bitsPerPixel).size());
 }
 
-std::string BitmapFileBytes(const BitmapSpec& spec) {
-    const std::vector<Colour> table = ColourTable(spec.bitsPerPixel);
-    const int32_t dataOffset = PixelDataOffset(spec.bitsPerPixel);
-    const int32_t imageSize = RowBytes(spec.width, spec.bitsPerPixel) * spec.height;
+std::string BitmapFileBytes(const BitmapLayout& layout) {
+    const std::vector<Colour> table = ColourTable(layout.bitsPerPixel);
+    const int32_t dataOffset = PixelDataOffset(layout.bitsPerPixel);
+    const int32_t imageSize = RowBytes(layout.width, layout.bitsPerPixel) * layout.height;
 
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
@@ -118,10 +118,10 @@ std::string BitmapFileBytes(const BitmapSpec& spec) {
     file.bfOffBits = static_cast<DWORD>(dataOffset);
     BITMAPINFOHEADER info = {};
     info.biSize = INFO_HEADER_SIZE;
-    info.biWidth = spec.width;
-    info.biHeight = spec.topDown ? -spec.height : spec.height;
+    info.biWidth = layout.width;
+    info.biHeight = layout.topDown ? -layout.height : layout.height;
     info.biPlanes = 1;
-    info.biBitCount = static_cast<WORD>(spec.bitsPerPixel);
+    info.biBitCount = static_cast<WORD>(layout.bitsPerPixel);
     info.biCompression = BI_RGB;
     info.biSizeImage = static_cast<DWORD>(imageSize);
     info.biXPelsPerMeter = info.biYPelsPerMeter = 2835;  // 72 dots per inch
@@ -132,17 +132,17 @@ std::string BitmapFileBytes(const BitmapSpec& spec) {
     for (const Colour colour : table)  // blue, green, red, 0
         bytes += std::string{static_cast<char>(BlueOf(colour)), static_cast<char>(GreenOf(colour)),
                              static_cast<char>(RedOf(colour)), '\0'};
-    for (int32_t i = 0; i < spec.height; ++i)
-        bytes += PackRow(spec, table, spec.topDown ? i : spec.height - 1 - i);
+    for (int32_t i = 0; i < layout.height; ++i)
+        bytes += PackRow(layout, table, layout.topDown ? i : layout.height - 1 - i);
     return bytes;
 }
 
-bool WriteBitmapFile(const std::string& path, const BitmapSpec& spec) {
-    return WriteFileBytes(path, BitmapFileBytes(spec));
+bool WriteBitmapFile(const std::string& path, const BitmapLayout& layout) {
+    return WriteFileBytes(path, BitmapFileBytes(layout));
 }
 
-bool WriteTruncatedBitmapFile(const std::string& path, const BitmapSpec& spec, size_t keptBytes) {
-    return WriteFileBytes(path, BitmapFileBytes(spec).substr(0, keptBytes));
+bool WriteTruncatedBitmapFile(const std::string& path, const BitmapLayout& layout, size_t keptBytes) {
+    return WriteFileBytes(path, BitmapFileBytes(layout).substr(0, keptBytes));
 }
 
 bool WriteTextFile(const std::string& path) {

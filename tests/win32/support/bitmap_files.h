@@ -19,7 +19,7 @@ constexpr uint32_t RedOf(Colour colour) { return colour & 0xFF; }
 constexpr uint32_t GreenOf(Colour colour) { return colour >> 8 & 0xFF; }
 constexpr uint32_t BlueOf(Colour colour) { return colour >> 16 & 0xFF; }
 
-struct BitmapSpec {
+struct BitmapLayout {
     int32_t width = 1;
     int32_t height = 1;
     int32_t bitsPerPixel = 24;  // 1, 4, 8, 16 (5-5-5), 24 or 32
@@ -36,13 +36,13 @@ std::vector<Colour> ColourTable(int32_t bitsPerPixel);
 Colour StoredColour(Colour colour, int32_t bitsPerPixel);
 
 // Bytes of the whole file: file header, info header, colour table, pixel rows.
-std::string BitmapFileBytes(const BitmapSpec& spec);
+std::string BitmapFileBytes(const BitmapLayout& layout);
 // Where the pixel rows begin in those bytes.
 int32_t PixelDataOffset(int32_t bitsPerPixel);
 
-bool WriteBitmapFile(const std::string& path, const BitmapSpec& spec);
+bool WriteBitmapFile(const std::string& path, const BitmapLayout& layout);
 // The same file keeping only its first keptBytes bytes.
-bool WriteTruncatedBitmapFile(const std::string& path, const BitmapSpec& spec, size_t keptBytes);
+bool WriteTruncatedBitmapFile(const std::string& path, const BitmapLayout& layout, size_t keptBytes);
 // A text file that no loader takes for a picture.
 bool WriteTextFile(const std::string& path);
 
