@@ -83,9 +83,8 @@ int32_t ContinueOrStartGame() {
     const int32_t index = FindPicture(gameState.picturePath);
     if (index >= 0)
         MarkPictureUsed(index);
-    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
+    if (!LoadBothPictures())
         return StartNewGame();
-    canvasPicture.Load(moduleHandle, gameState.picturePath);
     FitWindowToPicture();
     RepaintBoard();
     UpdateMenu();

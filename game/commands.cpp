@@ -25,13 +25,6 @@ void SetPicturePath(const char* path) {
     gameState.picturePath[length] = '\0';
 }
 
-bool LoadBothPictures() {
-    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
-        return false;
-    canvasPicture.Load(moduleHandle, gameState.picturePath);
-    return true;
-}
-
 // The first picture not yet tried, from index on and wrapping round.
 int32_t UntriedFrom(int32_t index, const std::vector<uint8_t>& tried) {
     const int32_t count = static_cast<int32_t>(tried.size());
@@ -64,6 +57,13 @@ void CheckItem(HMENU menu, UINT id, bool checked) {
 }
 
 }  // namespace
+
+bool LoadBothPictures() {
+    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
+        return false;
+    canvasPicture.Load(moduleHandle, gameState.picturePath);
+    return true;
+}
 
 void NewGame(int32_t keepPicture) {
     gameState.solved = 0;

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+// Loads picturePath into the source picture and, when that succeeds, into
+// the canvas; false when the source picture did not load.
+bool LoadBothPictures();
+
 // Ends any preview or win and shuffles a new board; with keepPicture 0 it
 // first takes the next picture of the catalogue that loads.
 void NewGame(int32_t keepPicture);
