@@ -1,0 +1,163 @@
+// The one writer of Windows bitmap files.
+#include "tools/bitmaps/bitmap_file.h"
+
+#include <fstream>
+
+namespace {
+
+constexpr int32_t FILE_HEADER_SIZE = 14;
+constexpr int32_t INFO_HEADER_SIZE = 40;
+constexpr int32_t PELS_PER_METRE = 2835;  // 72 dots per inch
+
+uint32_t SquaredDistance(Colour a, Colour b) {
+    const int32_t red = static_cast<int32_t>(RedOf(a)) - static_cast<int32_t>(RedOf(b));
+    const int32_t green = static_cast<int32_t>(GreenOf(a)) - static_cast<int32_t>(GreenOf(b));
+    const int32_t blue = static_cast<int32_t>(BlueOf(a)) - static_cast<int32_t>(BlueOf(b));
+    return static_cast<uint32_t>(red * red + green * green + blue * blue);
+}
+
+uint32_t NearestIndex(const std::vector<Colour>& table, Colour colour) {
+    uint32_t best = 0;
+    for (uint32_t i = 1; i < table.size(); ++i)
+        if (SquaredDistance(table[i], colour) < SquaredDistance(table[best], colour))
+            best = i;
+    return best;
+}
+
+std::vector<Colour> TableOf(const BitmapLayout& layout) {
+    if (layout.bitsPerPixel > 8)
+        return {};
+    return layout.colourTable.empty() ? DefaultColourTable(layout.bitsPerPixel) : layout.colourTable;
+}
+
+int32_t RowBytes(int32_t width, int32_t bitsPerPixel) {
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
+// Little-endian fields, as the file stores them.
+void Put16(std::string& bytes, uint32_t value) {
+    bytes += static_cast<char>(value & 0xFF);
+    bytes += static_cast<char>(value >> 8 & 0xFF);
+}
+
+void Put32(std::string& bytes, uint32_t value) {
+    Put16(bytes, value & 0xFFFF);
+    Put16(bytes, value >> 16);
+}
+
+// One row of pixels, packed at the layout's depth and padded to four bytes.
+std::string PackRow(const BitmapLayout& layout, const std::vector<Colour>& table, int32_t y) {
+    std::string row(static_cast<size_t>(RowBytes(layout.width, layout.bitsPerPixel)), '\0');
+    for (int32_t x = 0; x < layout.width; ++x) {
+        const Colour colour = layout.pixel(x, y);
+        const uint32_t red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
+        if (layout.bitsPerPixel <= 8) {
+            const int32_t bit = x * layout.bitsPerPixel;
+            const int shift = 8 - layout.bitsPerPixel - bit % 8;
+            row[bit / 8] = static_cast<char>(row[bit / 8] | NearestIndex(table, colour) << shift);
+        } else if (layout.bitsPerPixel == 16) {
+            const uint32_t packed = (red >> 3) << 10 | (green >> 3) << 5 | blue >> 3;
+            row[2 * x] = static_cast<char>(packed & 0xFF);
+            row[2 * x + 1] = static_cast<char>(packed >> 8);
+        } else {
+            const int32_t bytes = layout.bitsPerPixel / 8;
+            row[bytes * x] = static_cast<char>(blue);
+            row[bytes * x + 1] = static_cast<char>(green);
+            row[bytes * x + 2] = static_cast<char>(red);
+        }
+    }
+    return row;
+}
+
+uint32_t Expand5(uint32_t value) {
+    const uint32_t five = value >> 3;
+    return five << 3 | five >> 2;
+}
+
+}  // namespace
+
+std::vector<Colour> DefaultColourTable(int32_t bitsPerPixel) {
+    std::vector<Colour> table;
+    if (bitsPerPixel == 1) {
+        table = {MakeColour(0, 0, 0), MakeColour(255, 255, 255)};
+    } else if (bitsPerPixel == 4) {
+        for (uint32_t i = 0; i < 16; ++i) {
+            const uint32_t level = i & 8 ? 255 : 128;
+            if (i == 7)
+                table.push_back(MakeColour(192, 192, 192));
+            else if (i == 8)
+                table.push_back(MakeColour(128, 128, 128));
+            else
+                table.push_back(MakeColour(i & 1 ? level : 0, i & 2 ? level : 0, i & 4 ? level : 0));
+        }
+    } else if (bitsPerPixel == 8) {
+        for (uint32_t red = 0; red < 6; ++red)
+            for (uint32_t green = 0; green < 6; ++green)
+                for (uint32_t blue = 0; blue < 6; ++blue)
+                    table.push_back(MakeColour(red * 51, green * 51, blue * 51));
+        for (uint32_t grey = 1; grey <= 40; ++grey)
+            table.push_back(MakeColour(grey * 6, grey * 6, grey * 6));
+    }
+    return table;
+}
+
+Colour StoredColour(const BitmapLayout& layout, Colour colour) {
+    if (layout.bitsPerPixel <= 8) {
+        const std::vector<Colour> table = TableOf(layout);
+        return table[NearestIndex(table, colour)];
+    }
+    if (layout.bitsPerPixel == 16)
+        return MakeColour(Expand5(RedOf(colour)), Expand5(GreenOf(colour)), Expand5(BlueOf(colour)));
+    return colour & 0xFFFFFF;
+}
+
+int32_t PixelDataOffset(const BitmapLayout& layout) {
+    return FILE_HEADER_SIZE + INFO_HEADER_SIZE + 4 * static_cast<int32_t>(TableOf(layout).size());
+}
+
+std::string BitmapFileBytes(const BitmapLayout& layout) {
+    const std::vector<Colour> table = TableOf(layout);
+    const int32_t dataOffset = PixelDataOffset(layout);
+    const int32_t imageSize = RowBytes(layout.width, layout.bitsPerPixel) * layout.height;
+
+    std::string bytes = "BM";
+    Put32(bytes, static_cast<uint32_t>(dataOffset + imageSize));
+    Put32(bytes, 0);  // reserved
+    Put32(bytes, static_cast<uint32_t>(dataOffset));
+    Put32(bytes, INFO_HEADER_SIZE);
+    Put32(bytes, static_cast<uint32_t>(layout.width));
+    Put32(bytes, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
+    Put16(bytes, 1);  // planes
+    Put16(bytes, static_cast<uint32_t>(layout.bitsPerPixel));
+    Put32(bytes, 0);  // no compression
+    Put32(bytes, static_cast<uint32_t>(imageSize));
+    Put32(bytes, PELS_PER_METRE);
+    Put32(bytes, PELS_PER_METRE);
+    Put32(bytes, static_cast<uint32_t>(table.size()));
+    Put32(bytes, 0);  // every colour important
+    for (const Colour colour : table)  // blue, green, red, 0
+        Put32(bytes, BlueOf(colour) | GreenOf(colour) << 8 | RedOf(colour) << 16);
+    for (int32_t i = 0; i < layout.height; ++i)
+        bytes += PackRow(layout, table, layout.topDown ? i : layout.height - 1 - i);
+    return bytes;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file);
+}
+
+bool WriteBitmapFile(const std::string& path, const BitmapLayout& layout) {
+    return WriteBytes(path, BitmapFileBytes(layout));
+}
+
+Colour PatternPixel(int32_t x, int32_t y) {
+    return MakeColour(static_cast<uint32_t>(x * 7 + y * 3) & 0xFF,
+                      static_cast<uint32_t>(y * 11 + x / 3) & 0xFF,
+                      static_cast<uint32_t>(x * 5 ^ y * 13) & 0xFF);
+}
+
+PixelFunction SolidPixel(Colour colour) {
+    return [colour](int32_t, int32_t) { return colour; };
+}
