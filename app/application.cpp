@@ -8,6 +8,7 @@
 #include "app/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
+#include "game/shell.h"
 #include "game/random.h"
 #include "game/record_check.h"
 

@@ -5,12 +5,13 @@
 #include <windowsx.h>
 
 #include "app/about_dialog.h"
+#include "app/game_shell.h"
 #include "app/process_state.h"
 #include "app/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
 #include "game/moves.h"
-#include "render/board_painter.h"
+#include "game/shell.h"
 
 namespace {
 

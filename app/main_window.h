@@ -1,5 +1,6 @@
 // The main window: its class, its creation and size, the repaint of the
-// board and the window procedure.
+// board (FitWindowToPicture and RepaintBoard, declared in game/shell.h) and
+// the window procedure.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +12,5 @@ void RegisterMainClass(HINSTANCE instance);
 // The hidden main window, centred on the screen for the canvas picture's
 // size; null when it cannot be created.
 HWND CreateMainWindow();
-
-// Resizes the main window for the source picture, keeping its top-left corner.
-void FitWindowToPicture();
-
-// Invalidates the whole client area and has it painted before returning.
-void RepaintBoard();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

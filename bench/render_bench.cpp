@@ -10,9 +10,9 @@
 
 #include "app/process_state.h"
 #include "game/game_state.h"
-#include "render/board_painter.h"
+#include "app/game_shell.h"
 #include "render/picture_bitmap.h"
-#include "render/slide_animation.h"
+#include "game/shell.h"
 
 namespace {
 

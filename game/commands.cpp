@@ -1,22 +1,15 @@
-// The game commands: new game, grid size, preview and resume, sound switch,
-// and the state of the "&Opcje" menu.
+// The game commands: new game, grid size, preview and resume, sound switch.
 #include "game/commands.h"
-
-#include <windows.h>
 
 #include <cstring>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "catalogue/picture_catalogue.h"
 #include "game/game_state.h"
+#include "game/shell.h"
 #include "game/shuffle.h"
 
 namespace {
-
-constexpr int OPTIONS_MENU_POSITION = 1;
-constexpr UINT GREYED = MF_GRAYED | MF_DISABLED;
 
 // Copies a catalogue path with its NUL; the bytes after it stay as they are.
 void SetPicturePath(const char* path) {
@@ -52,18 +45,7 @@ void TakeNextLoadablePicture() {
     LoadBothPictures();
 }
 
-void CheckItem(HMENU menu, UINT id, bool checked) {
-    CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 }  // namespace
-
-bool LoadBothPictures() {
-    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
-        return false;
-    canvasPicture.Load(moduleHandle, gameState.picturePath);
-    return true;
-}
 
 void NewGame(int32_t keepPicture) {
     gameState.solved = 0;
@@ -103,15 +85,4 @@ void ResumePlay() {
 void ToggleSound() {
     gameState.soundOn = gameState.soundOn == 0 ? 1 : 0;
     UpdateMenu();
-}
-
-void UpdateMenu() {
-    HMENU options = GetSubMenu(GetMenu(mainWindow), OPTIONS_MENU_POSITION);
-    const bool preview = gameState.previewOn != 0;
-    EnableMenuItem(options, ID_OPTIONS_SHOW, MF_BYCOMMAND | (preview ? GREYED : MF_ENABLED));
-    EnableMenuItem(options, ID_OPTIONS_PLAY, MF_BYCOMMAND | (preview ? MF_ENABLED : GREYED));
-    CheckItem(options, ID_OPTIONS_3X3, gameState.gridSize == 3);
-    CheckItem(options, ID_OPTIONS_4X4, gameState.gridSize == 4);
-    CheckItem(options, ID_OPTIONS_5X5, gameState.gridSize == 5);
-    CheckItem(options, ID_OPTIONS_SOUND, gameState.soundOn != 0);
 }

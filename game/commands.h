@@ -1,12 +1,8 @@
-// The game commands of the menu and its keys, and the menu's mirror of the
-// game state.
+// The game commands of the menu and its keys. Each ends by mirroring the game
+// state into the menu (UpdateMenu, provided by the shell).
 #pragma once
 
 #include <cstdint>
-
-// Loads picturePath into the source picture and, when that succeeds, into
-// the canvas; false when the source picture did not load.
-bool LoadBothPictures();
 
 // Ends any preview or win and shuffles a new board; with keepPicture 0 it
 // first takes the next picture of the catalogue that loads.
@@ -23,6 +19,3 @@ void ShowPicture();
 void ResumePlay();
 
 void ToggleSound();
-
-// Greys Show or Play by previewOn and checks the grid size and sound items.
-void UpdateMenu();

@@ -12,12 +12,15 @@ void SetSolvedBoard() {
 }
 
 int32_t IsSolved() {
-    const int32_t n = gameState.gridSize;
+    return IsSolvedBoard(gameState.board, gameState.gridSize);
+}
+
+int32_t IsSolvedBoard(const Board& board, int32_t n) {
     for (int32_t row = 0; row < n; ++row)
         for (int32_t column = 0; column < n; ++column) {
             if (row == n - 1 && column == n - 1)
                 return 1;
-            if (CellAt(gameState.board, row, column) != row * n + column)
+            if (CellAt(board, row, column) != row * n + column)
                 return 0;
         }
     return 1;

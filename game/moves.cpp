@@ -1,33 +1,20 @@
 // Tile moves and winning: the press cell, the hit test and the move rule.
 #include "game/moves.h"
 
-#include "app/main_window.h"
-#include "app/process_state.h"
 #include "app/resource_ids.h"
-#include "app/sound.h"
-#include "game/game_state.h"
-#include "render/slide_animation.h"
+#include "game/shell.h"
 
 int32_t pressCol = 0;
 int32_t pressRow = 0;
 
 namespace {
 
-// The empty cell above, left of, right of or below (column, row), in that
-// order; false when none of them is empty.
-bool FindEmptyNeighbour(int32_t column, int32_t row, CellPosition& target) {
-    const int32_t n = gameState.gridSize;
-    const CellPosition candidates[] = {
-        {column, row - 1}, {column - 1, row}, {column + 1, row}, {column, row + 1}};
-    for (const CellPosition& candidate : candidates) {
-        if (candidate.column < 0 || candidate.column >= n || candidate.row < 0 || candidate.row >= n)
-            continue;
-        if (CellAt(gameState.board, candidate.row, candidate.column) == EMPTY_CELL) {
-            target = candidate;
-            return true;
-        }
-    }
-    return false;
+bool InGrid(CellPosition cell, int32_t n) {
+    return cell.column >= 0 && cell.column < n && cell.row >= 0 && cell.row < n;
+}
+
+int32_t& BoardCell(Board& board, CellPosition cell) {
+    return CellAt(board, cell.row, cell.column);
 }
 
 void StartSoundIfOn(int32_t soundId) {
@@ -35,20 +22,13 @@ void StartSoundIfOn(int32_t soundId) {
         StartSound(soundId);
 }
 
-void FinishWonGame() {
-    const int32_t n = gameState.gridSize;
-    gameState.solved = 1;
-    CellAt(gameState.board, n - 1, n - 1) = n * n - 1;
-    RepaintBoard();
-    StartSoundIfOn(IDR_WAVE_SOLVED);
-}
-
 }  // namespace
 
 int32_t CellFromPoint(int32_t x, int32_t y, CellPosition& cell) {
     const int32_t n = gameState.gridSize;
-    const int32_t cellWidth = sourcePicture.Width() / n;
-    const int32_t cellHeight = sourcePicture.Height() / n;
+    const PictureSize picture = SourcePictureSize();
+    const int32_t cellWidth = picture.width / n;
+    const int32_t cellHeight = picture.height / n;
     if (cellWidth == 0 || cellHeight == 0)
         return 0;
     cell = {x / cellWidth, y / cellHeight};
@@ -71,23 +51,44 @@ void ReleaseCell(int32_t x, int32_t y) {
         TryMoveTile(cell.column, cell.row);
 }
 
-void TryMoveTile(int32_t column, int32_t row) {
-    if (gameState.previewOn != 0 || gameState.solved != 0)
-        return;
-    const int32_t n = gameState.gridSize;
-    if (column < 0 || column > n - 1 || row < 0 || row > n - 1)
-        return;
-    if (CellAt(gameState.board, row, column) == EMPTY_CELL)
-        return;
-    CellPosition target;
-    if (!FindEmptyNeighbour(column, row, target))
-        return;
+int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move) {
+    const int32_t n = state.gridSize;
+    if (state.previewOn != 0 || state.solved != 0 || !InGrid(cell, n))
+        return 0;
+    if (CellAt(state.board, cell.row, cell.column) == EMPTY_CELL)
+        return 0;
+    const CellPosition neighbours[] = {{cell.column, cell.row - 1},
+                                       {cell.column - 1, cell.row},
+                                       {cell.column + 1, cell.row},
+                                       {cell.column, cell.row + 1}};
+    for (const CellPosition& neighbour : neighbours)
+        if (InGrid(neighbour, n) && CellAt(state.board, neighbour.row, neighbour.column) == EMPTY_CELL) {
+            move = {cell, neighbour};
+            return 1;
+        }
+    return 0;
+}
 
+int32_t MakeMove(GameState& state, const TileMove& move) {
+    BoardCell(state.board, move.to) = BoardCell(state.board, move.from);
+    BoardCell(state.board, move.from) = EMPTY_CELL;
+    const int32_t n = state.gridSize;
+    if (!IsSolvedBoard(state.board, n))
+        return 0;
+    state.solved = 1;
+    CellAt(state.board, n - 1, n - 1) = n * n - 1;
+    return 1;
+}
+
+void TryMoveTile(int32_t column, int32_t row) {
+    TileMove move;
+    if (!FindMove(gameState, CellPosition{column, row}, move))
+        return;
     StartSoundIfOn(IDR_WAVE_MOVE);
     // The animation takes the tile's code from the board, so it runs first.
-    AnimateSlide(column, row, target.column, target.row);
-    CellAt(gameState.board, target.row, target.column) = CellAt(gameState.board, row, column);
-    CellAt(gameState.board, row, column) = EMPTY_CELL;
-    if (IsSolved())
-        FinishWonGame();
+    AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
+    if (!MakeMove(gameState, move))
+        return;
+    RepaintBoard();
+    StartSoundIfOn(IDR_WAVE_SOLVED);
 }

@@ -4,9 +4,16 @@
 
 #include <cstdint>
 
+#include "game/game_state.h"
+
 struct CellPosition {
     int32_t column;
     int32_t row;
+};
+
+struct TileMove {
+    CellPosition from;  // the tile's cell
+    CellPosition to;    // the empty cell next to it
 };
 
 // Column and row of the cell under the last press that had a cell under it;
@@ -22,7 +29,16 @@ int32_t CellFromPoint(int32_t x, int32_t y, CellPosition& cell);
 void PressCell(int32_t x, int32_t y);
 void ReleaseCell(int32_t x, int32_t y);
 
-// Slides the tile at (column, row) into the empty cell next to it in its row
-// or column, when the game is being played; the winning move puts the last
-// tile in, repaints and starts the win sound.
+// The move rule: 1, with move filled in, when the game is being played, cell
+// lies in the grid and holds a tile, and an orthogonal neighbour is empty (the
+// first of above, left, right and below); otherwise 0.
+int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move);
+
+// Slides the tile on state.board. When that solves the puzzle, sets solved,
+// puts the last tile in and gives 1; otherwise 0.
+int32_t MakeMove(GameState& state, const TileMove& move);
+
+// Plays a move of the tile at (column, row) when the rule allows it: the move
+// sound, the slide on screen, then the board; the winning move repaints the
+// whole picture and starts the win sound.
 void TryMoveTile(int32_t column, int32_t row);

@@ -1,50 +1,61 @@
-// PaintBoard: the board composed on the canvas, then copied to the window.
+// DrawBoard: the board composed on the canvas, then copied to the window.
 #include "render/board_painter.h"
 
-#include "app/process_state.h"
-#include "game/game_state.h"
 #include "render/tile_geometry.h"
 
 namespace {
 
-void DrawCell(HDC canvasDc, int32_t row, int32_t column, CellSize cell) {
-    const int32_t n = gameState.gridSize;
-    const int32_t tile = CellAt(gameState.board, row, column);
+void DrawCell(HDC canvasDc, const BoardScene& scene, int32_t row, int32_t column, CellSize cell) {
+    const int32_t tile = CellAt(scene.board, row, column);
     const PixelPoint place = CellOrigin(row, column, cell);
     if (tile == EMPTY_CELL) {
         FillBlack(canvasDc, RECT{place.x, place.y, place.x + cell.width, place.y + cell.height});
         return;
     }
-    const PixelPoint home = TileSourceOrigin(tile, n, cell);
-    sourcePicture.DrawTile(canvasDc, place.x, place.y, home.x, home.y, cell.width, cell.height);
+    const PixelPoint home = TileSourceOrigin(tile, scene.gridSize, cell);
+    scene.source.DrawTile(canvasDc, place.x, place.y, home.x, home.y, cell.width, cell.height);
+}
+
+RECT PaintableArea(HDC dc) {
+    RECT area = {};
+    GetClipBox(dc, &area);
+    return area;
 }
 
 }  // namespace
+
+HDC OpenCanvas(HDC target, const PictureBitmap& canvas, const RECT& fallbackArea, HGDIOBJ& previous) {
+    if (!canvas.Bitmap()) {
+        // Show black rather than undefined pixels.
+        FillBlack(target, fallbackArea);
+        return nullptr;
+    }
+    HDC canvasDc = CreateCompatibleDC(target);
+    previous = SelectObject(canvasDc, canvas.Bitmap());
+    return canvasDc;
+}
+
+void CloseCanvas(HDC canvasDc, HGDIOBJ previous) {
+    if (!canvasDc)
+        return;
+    SelectObject(canvasDc, previous);
+    DeleteDC(canvasDc);
+}
 
 void FillBlack(HDC dc, const RECT& rect) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void PaintBoard(HDC clientDc) {
-    const int32_t pictureWidth = sourcePicture.Width();
-    const int32_t pictureHeight = sourcePicture.Height();
-    const int32_t n = gameState.gridSize;
-    const HBITMAP canvas = canvasPicture.Bitmap();
-    if (!canvas) {
-        // Nothing to copy from: show black rather than undefined pixels.
-        RECT paintable = {};
-        GetClipBox(clientDc, &paintable);
-        FillBlack(clientDc, paintable);
+void DrawBoard(HDC target, const BoardScene& scene) {
+    HGDIOBJ previous = nullptr;
+    HDC canvasDc = OpenCanvas(target, scene.canvas, PaintableArea(target), previous);
+    if (!canvasDc)
         return;
-    }
-
-    HDC canvasDc = CreateCompatibleDC(clientDc);
-    const HGDIOBJ previous = SelectObject(canvasDc, canvas);
-    const CellSize cell = CellSizeFor(pictureWidth, pictureHeight, n);
+    const int32_t n = scene.gridSize;
+    const CellSize cell = CellSizeFor(scene.source.Width(), scene.source.Height(), n);
     for (int32_t row = 0; row < n; ++row)
         for (int32_t column = 0; column < n; ++column)
-            DrawCell(canvasDc, row, column, cell);
-    BitBlt(clientDc, 0, 0, pictureWidth, pictureHeight, canvasDc, 0, 0, SRCCOPY);
-    SelectObject(canvasDc, previous);
-    DeleteDC(canvasDc);
+            DrawCell(canvasDc, scene, row, column, cell);
+    BitBlt(target, 0, 0, scene.source.Width(), scene.source.Height(), canvasDc, 0, 0, SRCCOPY);
+    CloseCanvas(canvasDc, previous);
 }

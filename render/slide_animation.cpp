@@ -1,51 +1,41 @@
-// AnimateSlide: ten frames of a tile gliding into the empty cell, composed on
-// the canvas and copied, two cells at a time, to the main window.
+// DrawSlide: ten frames of a tile gliding into the empty cell, composed on
+// the canvas and copied, two cells at a time, to the window.
 #include "render/slide_animation.h"
 
-#include <windows.h>
-
-#include "app/process_state.h"
-#include "game/game_state.h"
-#include "render/board_painter.h"
 #include "render/tile_geometry.h"
+
+namespace {
 
 constexpr DWORD FRAME_PAUSE_MS = 10;
 
-void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow) {
-    if (!mainWindow)
-        return;  // GetDC would hand out the whole screen
-    const int32_t n = gameState.gridSize;
-    const CellSize cell = CellSizeFor(sourcePicture.Width(), sourcePicture.Height(), n);
-    const PixelRect area = SlideRectangle(fromColumn, fromRow, toColumn, toRow, cell);
+}  // namespace
+
+void PauseBetweenFrames(int32_t) {
+    Sleep(FRAME_PAUSE_MS);
+}
+
+void DrawSlide(HDC target, const BoardScene& scene, const TileMove& move, FramePause afterFrame) {
+    const int32_t n = scene.gridSize;
+    const CellSize cell = CellSizeFor(scene.source.Width(), scene.source.Height(), n);
+    const PixelRect area = SlideRectangle(move.from.column, move.from.row, move.to.column, move.to.row, cell);
     const RECT areaRect = {area.left, area.top, area.left + area.width, area.top + area.height};
-
-    HDC windowDc = GetDC(mainWindow);
-    const HBITMAP canvas = canvasPicture.Bitmap();
-    if (!canvas) {
-        // Nothing to compose on: the two cells are shown black, as a paint would.
-        FillBlack(windowDc, areaRect);
-        ReleaseDC(mainWindow, windowDc);
+    HGDIOBJ previous = nullptr;
+    HDC canvasDc = OpenCanvas(target, scene.canvas, areaRect, previous);
+    if (!canvasDc)
         return;
-    }
-    HDC canvasDc = CreateCompatibleDC(windowDc);
-    const HGDIOBJ previous = SelectObject(canvasDc, canvas);
 
-    const PixelPoint start = CellOrigin(fromRow, fromColumn, cell);
-    const int32_t distanceX = (toColumn - fromColumn) * cell.width;
-    const int32_t distanceY = (toRow - fromRow) * cell.height;
+    const PixelPoint start = CellOrigin(move.from.row, move.from.column, cell);
+    const PixelPoint home = TileSourceOrigin(CellAt(scene.board, move.from.row, move.from.column), n, cell);
+    const int32_t distanceX = (move.to.column - move.from.column) * cell.width;
+    const int32_t distanceY = (move.to.row - move.from.row) * cell.height;
     for (int32_t frame = 1; frame <= SLIDE_FRAMES; ++frame) {
         FillBlack(canvasDc, areaRect);
-        const int32_t tile = CellAt(gameState.board, fromRow, fromColumn);
-        const PixelPoint home = TileSourceOrigin(tile, n, cell);
-        sourcePicture.DrawTile(canvasDc, start.x + FrameOffset(frame, distanceX),
-                               start.y + FrameOffset(frame, distanceY), home.x, home.y, cell.width,
-                               cell.height);
-        BitBlt(windowDc, area.left, area.top, area.width, area.height, canvasDc, area.left, area.top,
+        scene.source.DrawTile(canvasDc, start.x + FrameOffset(frame, distanceX),
+                              start.y + FrameOffset(frame, distanceY), home.x, home.y, cell.width,
+                              cell.height);
+        BitBlt(target, area.left, area.top, area.width, area.height, canvasDc, area.left, area.top,
                SRCCOPY);
-        Sleep(FRAME_PAUSE_MS);
+        afterFrame(frame);
     }
-
-    SelectObject(canvasDc, previous);
-    DeleteDC(canvasDc);
-    ReleaseDC(mainWindow, windowDc);
+    CloseCanvas(canvasDc, previous);
 }

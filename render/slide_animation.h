@@ -1,10 +1,21 @@
 // The ten-frame slide of a tile into the neighbouring empty cell.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
-// Slides the tile that gameState.board holds at the from-cell into the empty
-// to-cell, on the canvas and in the main window; the board is not changed.
-// Without a main window nothing is drawn; without a canvas bitmap the two
-// cells are filled black in the window.
-void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow);
+#include "game/moves.h"
+#include "render/board_painter.h"
+
+// Called after each frame is on the target (frame 1 to SLIDE_FRAMES).
+using FramePause = void (*)(int32_t frame);
+
+// The pause of the game between two frames: 10 milliseconds.
+void PauseBetweenFrames(int32_t frame);
+
+// Slides the tile that the scene's board holds at move.from into the empty
+// move.to: each frame is composed on the canvas and the two cells copied to
+// target. The board is not changed. Without a canvas bitmap the two cells are
+// filled black on target.
+void DrawSlide(HDC target, const BoardScene& scene, const TileMove& move, FramePause afterFrame);

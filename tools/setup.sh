@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ python3
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   googletest libgtest-dev
-  wine wine32
+  wine wine32 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
 )
 

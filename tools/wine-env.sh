@@ -1,17 +1,36 @@
 #!/usr/bin/env bash
 # The test Wine environment, kept inside a build folder (never ~/.wine):
-#   wine-env.sh start DIR   create the prefix on first use, start Xvfb and a
-#                           persistent wine server
+#   wine-env.sh start DIR [win32|win64]
+#                           create the prefix on first use (32-bit unless told),
+#                           start Xvfb and a persistent wine server
 #   wine-env.sh stop DIR    stop both
 #   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
 # DIR/prefix is the prefix, DIR/display the X display, DIR/drive-p the folder
-# that the prefix maps as drive P: (a drive root for tests).
+# that the prefix maps as drive P: (a drive root for tests), DIR/bin the wine
+# and wineserver of the prefix's architecture (first on PATH in the environment).
 set -euo pipefail
 
+# Debian's wine script always prefers the 32-bit loader, which some machines
+# cannot execute; the 64-bit prefix is run by the 64-bit loader directly.
+link_loaders() {
+  local dir=$1 arch=$2 bits=32 loader=wine
+  [ "$arch" = win64 ] && bits=64 && loader=wine64
+  mkdir -p "$dir/bin"
+  rm -f "$dir/bin/wine" "$dir/bin/wineserver"
+  echo "$arch" >"$dir/arch"
+  printf '#!/bin/sh\nexec /usr/lib/wine/%s "$@"\n' "$loader" >"$dir/bin/wine"
+  printf '#!/bin/sh\nexec /usr/lib/wine/wineserver%s "$@"\n' "$bits" >"$dir/bin/wineserver"
+  chmod +x "$dir/bin/wine" "$dir/bin/wineserver"
+}
+
 wine_environment() {
-  local dir
+  local dir arch=win32
   dir=$(cd "$1" && pwd)
-  export WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  [ -f "$dir/arch" ] && arch=$(cat "$dir/arch")
+  export WINEPREFIX="$dir/prefix" WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  local bits=32 loader=wine
+  [ "$arch" = win64 ] && bits=64 && loader=wine64
+  export PATH="$dir/bin:$PATH" WINELOADER="/usr/lib/wine/$loader" WINESERVER="/usr/lib/wine/wineserver$bits"
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
 }
@@ -20,7 +39,7 @@ create_prefix() {
   local dir=$1
   [ -f "$WINEPREFIX/system.reg" ] && return 0
   rm -rf "$WINEPREFIX"
-  wineboot --init >/dev/null 2>&1
+  wine wineboot --init >/dev/null 2>&1
   wineserver -w
   mkdir -p "$dir/drive-p"
   ln -sfn "$dir/drive-p" "$WINEPREFIX/dosdevices/p:"
@@ -61,6 +80,8 @@ case "${1:-}" in
     wine_environment "$2" ;;
   start)
     dir=$(mkdir -p "$2" && cd "$2" && pwd)
+    [ -d "$dir/prefix" ] && [ "$(cat "$dir/arch" 2>/dev/null)" != "${3:-win32}" ] && rm -rf "$dir/prefix"
+    link_loaders "$dir" "${3:-win32}"
     stop_all "$dir"
     start_xvfb "$dir"
     wine_environment "$dir"
@@ -71,5 +92,5 @@ case "${1:-}" in
   stop)
     stop_all "$2" ;;
   *)
-    echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+    echo "usage: $0 start DIR [win32|win64] | stop DIR" >&2; exit 2 ;;
 esac

@@ -183,8 +183,14 @@ class Session:
         self.exe = os.path.abspath(args.exe)
         self.source_dir = os.path.abspath(args.source_dir)
         self.env = dict(os.environ)
-        self.env.update(WINEPREFIX=os.path.join(wine_dir, "prefix"), WINEARCH="win32",
-                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        with open(os.path.join(wine_dir, "arch")) as f:
+            arch = f.read().strip()
+        bin_dir = os.path.join(wine_dir, "bin")
+        self.env.update(WINEPREFIX=os.path.join(wine_dir, "prefix"), WINEARCH=arch,
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d",
+                        PATH=bin_dir + os.pathsep + self.env["PATH"],
+                        WINELOADER="/usr/lib/wine/" + ("wine64" if arch == "win64" else "wine"),
+                        WINESERVER="/usr/lib/wine/wineserver" + ("64" if arch == "win64" else "32"))
         display_file = os.path.join(wine_dir, "display")
         check(os.path.isfile(display_file), "no display file in %s: is the wine fixture up?"
               % wine_dir)

@@ -1,0 +1,64 @@
+// The operations the game asks of the shell that belong to no window
+// message: picture loads, the menu marks, the sounds and the slide.
+#include "app/game_shell.h"
+
+#include <mmsystem.h>
+
+#include "app/process_state.h"
+#include "app/resource_ids.h"
+#include "game/shell.h"
+#include "render/slide_animation.h"
+
+namespace {
+
+constexpr int OPTIONS_MENU_POSITION = 1;
+constexpr UINT GREYED = MF_GRAYED | MF_DISABLED;
+
+void CheckItem(HMENU menu, UINT id, bool checked) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace
+
+BoardScene CurrentScene() {
+    return BoardScene{gameState.board, gameState.gridSize, sourcePicture, canvasPicture};
+}
+
+void PaintBoard(HDC clientDc) {
+    DrawBoard(clientDc, CurrentScene());
+}
+
+int32_t LoadBothPictures() {
+    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
+        return 0;
+    canvasPicture.Load(moduleHandle, gameState.picturePath);
+    return 1;
+}
+
+PictureSize SourcePictureSize() {
+    return PictureSize{sourcePicture.Width(), sourcePicture.Height()};
+}
+
+void UpdateMenu() {
+    HMENU options = GetSubMenu(GetMenu(mainWindow), OPTIONS_MENU_POSITION);
+    const bool preview = gameState.previewOn != 0;
+    EnableMenuItem(options, ID_OPTIONS_SHOW, MF_BYCOMMAND | (preview ? GREYED : MF_ENABLED));
+    EnableMenuItem(options, ID_OPTIONS_PLAY, MF_BYCOMMAND | (preview ? MF_ENABLED : GREYED));
+    CheckItem(options, ID_OPTIONS_3X3, gameState.gridSize == 3);
+    CheckItem(options, ID_OPTIONS_4X4, gameState.gridSize == 4);
+    CheckItem(options, ID_OPTIONS_5X5, gameState.gridSize == 5);
+    CheckItem(options, ID_OPTIONS_SOUND, gameState.soundOn != 0);
+}
+
+void StartSound(int32_t soundId) {
+    PlaySoundA(MAKEINTRESOURCEA(soundId), moduleHandle, SND_RESOURCE | SND_ASYNC);
+}
+
+void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow) {
+    if (!mainWindow)
+        return;  // GetDC would hand out the whole screen
+    HDC windowDc = GetDC(mainWindow);
+    const TileMove move = {{fromColumn, fromRow}, {toColumn, toRow}};
+    DrawSlide(windowDc, CurrentScene(), move, PauseBetweenFrames);
+    ReleaseDC(mainWindow, windowDc);
+}

@@ -1,0 +1,36 @@
+// The operations that the rules of the game ask of the program's shell: the
+// pictures, the window, the menu and the sounds. The game core declares them
+// here; the Win32 shell in app/ provides them.
+#pragma once
+
+#include <cstdint>
+
+struct PictureSize {
+    int32_t width;
+    int32_t height;
+};
+
+// Loads gameState.picturePath into the source picture and, when that
+// succeeds, into the canvas; 1 when the source picture loaded.
+int32_t LoadBothPictures();
+
+// The size of the source picture; 0 by 0 when none is loaded.
+PictureSize SourcePictureSize();
+
+// Resizes the main window to the source picture, keeping its top-left corner.
+void FitWindowToPicture();
+
+// Invalidates the whole client area and has it painted before returning.
+void RepaintBoard();
+
+// Greys Show or Play by previewOn and checks the grid size and sound items.
+void UpdateMenu();
+
+// Starts the wave resource soundId and returns at once; a sound that cannot
+// be played is skipped.
+void StartSound(int32_t soundId);
+
+// Slides the tile that gameState.board holds at the from-cell into the empty
+// to-cell, on the canvas and in the window, and returns after the last frame.
+// The board is not changed.
+void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow);
