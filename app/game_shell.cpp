@@ -31,7 +31,9 @@ void PaintBoard(HDC clientDc) {
 int32_t LoadBothPictures() {
     if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
         return 0;
-    canvasPicture.Load(moduleHandle, gameState.picturePath);
+    sourcePicture.UseScreenFormat();
+    if (canvasPicture.Load(moduleHandle, gameState.picturePath))
+        canvasPicture.UseScreenFormat();
     return 1;
 }
 

@@ -56,6 +56,8 @@ HBITMAP PictureSection(int width, int height, int bitsPerPixel) {
 void LoadPictures(int width, int height, int bitsPerPixel) {
     sourcePicture.Attach(PictureSection(width, height, bitsPerPixel));
     canvasPicture.Attach(PictureSection(width, height, bitsPerPixel));
+    sourcePicture.UseScreenFormat();  // as the game holds its pictures
+    canvasPicture.UseScreenFormat();
 }
 
 HWND CreateBenchWindow(int width, int height) {

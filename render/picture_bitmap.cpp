@@ -133,6 +133,38 @@ void DrawBevelPerPixel(HDC sourceDc, HDC destination, const TilePlace& tile) {
     }
 }
 
+// A bottom-up 32-bit section holding the pixels of picture.
+HBITMAP CopyAs32Bits(HBITMAP picture, int32_t width, int32_t height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!copy)
+        return nullptr;
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previousFrom = SelectObject(from, picture);
+    const HGDIOBJ previousTo = SelectObject(to, copy);
+    BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    return copy;
+}
+
+int32_t BitsPerPixel(HBITMAP bitmap) {
+    DIBSECTION section = {};
+    if (GetObjectA(bitmap, sizeof section, &section) != sizeof section)
+        return 0;
+    return section.dsBmih.biBitCount;
+}
+
 }  // namespace
 
 void SetBevelMeans(BevelMeans means) {
@@ -174,6 +206,14 @@ void PictureBitmap::Release() {
         DeleteObject(bitmap);
         bitmap = nullptr;
     }
+}
+
+void PictureBitmap::UseScreenFormat() {
+    if (!bitmap || BitsPerPixel(bitmap) != 24)
+        return;
+    const HBITMAP copy = CopyAs32Bits(bitmap, width, height);
+    if (copy)
+        Attach(copy);
 }
 
 bool PictureBitmap::DrawsBevelThroughBits(HDC destination) const {

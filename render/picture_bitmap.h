@@ -20,6 +20,12 @@ public:
     int Attach(HBITMAP newBitmap);
     void Release();
 
+    // Holds a 24-bit picture as a 32-bit section with the same pixels, the
+    // screen's format: copies to a window then need no conversion, and tiles
+    // go from picture to canvas byte for byte. Other depths, and a picture
+    // whose copy fails, stay as they are.
+    void UseScreenFormat();
+
     // The size of the last picture that loaded (0 and 0 if none ever did).
     int32_t Width() const { return width; }
     int32_t Height() const { return height; }
