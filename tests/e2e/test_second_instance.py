@@ -12,7 +12,7 @@ def test_a_second_start_restores_the_minimised_first_and_ends(session):
     first = session.start(directory)
     board = first.wait_window()
     shown = first.geometry()
-    first.minimise_box()
+    first.click_caption(driver.MINIMISE_BOX)
     driver.poll(lambda: first.geometry() != shown, "the window to be minimised")
 
     check(session.start(directory).wait_exit() == 0, "the second start did not end with 0")
@@ -25,7 +25,7 @@ def test_a_second_start_restores_the_minimised_first_and_ends(session):
 
     again = session.start(session.game_dir(pictures=[]))
     check(again.close_error_box() == 0, "a second start without pictures did not end with 0")
-    check(first.alive("the end") and first.wait_board() == board, "the first game changed")
+    check(first.process.poll() is None and first.wait_board() == board, "the first game changed")
 
 
 if __name__ == "__main__":
