@@ -55,7 +55,8 @@ TEST(SavedRecord, AValueOfTheWrongSizeOrTypeOrNoneIsRefused) {
     moduleHandle = GetModuleHandleA(nullptr);
     const std::string pattern = Bytes(PatternRecord()) + "tail";
     const struct { DWORD type; size_t size; } values[] = {
-        {REG_BINARY, 475}, {REG_BINARY, 477}, {REG_BINARY, 0}, {REG_DWORD, 476}, {REG_SZ, 476}, {REG_NONE, 476},
+        {REG_BINARY, 475}, {REG_BINARY, 477}, {REG_BINARY, 0},
+        {REG_DWORD, 476}, {REG_SZ, 476}, {REG_NONE, 476},
     };
     for (const auto& value : values) {
         HKEY key;
@@ -64,14 +65,15 @@ TEST(SavedRecord, AValueOfTheWrongSizeOrTypeOrNoneIsRefused) {
                        static_cast<DWORD>(value.size));
         RegCloseKey(key);
         gameState = DEFAULT_GAME_STATE;
-        EXPECT_EQ(LoadGameState(), 0) << value.type << ", " << value.size << " bytes";
-        EXPECT_EQ(Bytes(gameState), Bytes(DEFAULT_GAME_STATE)) << value.type << ", " << value.size << " bytes";
+        const std::string name = std::to_string(value.type) + ", " + std::to_string(value.size) + " bytes";
+        EXPECT_EQ(LoadGameState(), 0) << name;
+        EXPECT_EQ(Bytes(gameState), Bytes(DEFAULT_GAME_STATE)) << name;
     }
     ForgetStoredRecord();
     EXPECT_EQ(LoadGameState(), 0) << "no key";
     EXPECT_EQ(Bytes(gameState), Bytes(DEFAULT_GAME_STATE));
     HKEY key;
-    EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Ostrevik", &key), ERROR_SUCCESS) << "a load made a key";
+    EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Ostrevik", &key), ERROR_SUCCESS) << "a load made it";
 }
 
 }  // namespace

@@ -30,8 +30,9 @@ TEST(StartUp, ASecondStartDefersToTheRunningWindowAndRestoresIt) {
 
 TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
     TempDirectory folder;
-    ASSERT_TRUE(WriteBitmapFile(folder.File("Puzzle1.bmp"), {240, 150, 24, PatternPixel}));
-    ASSERT_TRUE(WriteBytes(folder.File("Puzzle2.bmp"), "not a picture"));
+    // The window starts at the first picture's size, which does not load.
+    ASSERT_TRUE(WriteBytes(folder.File("Puzzle1.bmp"), "not a picture"));
+    ASSERT_TRUE(WriteBitmapFile(folder.File("Puzzle2.bmp"), {240, 150, 24, PatternPixel}));
     const struct {
         const char* name;
         void (*change)(GameState&);  // null: nothing stored
@@ -40,8 +41,9 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
     } cases[] = {
         {"a sound record", [](GameState&) {}, true, 0, 3},
         {"no record", nullptr, false, 1, 4},
-        {"an unsolvable board", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); }, false, 0, 3},
-        {"a picture that does not load", [](GameState& r) { std::strcpy(r.picturePath, PicturePath(1)); },
+        {"an unsolvable board", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); },
+         false, 0, 3},
+        {"a picture that does not load", [](GameState& r) { std::strcpy(r.picturePath, PicturePath(0)); },
          false, 0, 3},
     };
     for (const auto& c : cases) {
@@ -51,7 +53,7 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
         GameState record = DEFAULT_GAME_STATE;
         record.soundOn = 0;
         record.gridSize = 3;
-        std::strcpy(record.picturePath, PicturePath(0));
+        std::strcpy(record.picturePath, PicturePath(1));
         const int32_t cells[] = {0, 1, 2, 3, 4, 5, 6, EMPTY_CELL, 7};
         for (int32_t i = 0; i < 9; ++i)
             CellAt(record.board, i / 3, i % 3) = cells[i];
@@ -65,15 +67,15 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
         MainWindowScope window;
         EXPECT_EQ(ContinueOrStartGame(), 1) << c.name;
         EXPECT_EQ(std::memcmp(&gameState, &record, sizeof record) == 0, c.continued) << c.name;
-        EXPECT_STREQ(gameState.picturePath, PicturePath(0)) << c.name;
-        EXPECT_EQ(pictureCatalogue.usedFlags[0], 1) << c.name;
+        EXPECT_STREQ(gameState.picturePath, PicturePath(1)) << c.name;
+        EXPECT_EQ(pictureCatalogue.usedFlags[1], 1) << c.name;
         EXPECT_EQ(gameState.soundOn, c.soundOn) << c.name;
         EXPECT_EQ(gameState.gridSize, c.gridSize) << c.name;
         EXPECT_EQ(gameState.previewOn + gameState.solved, 0) << c.name;
         EXPECT_TRUE(sourcePicture.Width() == 240 && canvasPicture.Width() == 240) << c.name;
         EXPECT_NE(sourcePicture.Bitmap(), canvasPicture.Bitmap()) << c.name;
-        const UINT soundMark = GetMenuState(GetMenu(mainWindow), ID_OPTIONS_SOUND, MF_BYCOMMAND) & MF_CHECKED;
-        EXPECT_EQ(soundMark != 0, c.soundOn != 0) << c.name;
+        const UINT mark = GetMenuState(GetMenu(mainWindow), ID_OPTIONS_3X3, MF_BYCOMMAND) & MF_CHECKED;
+        EXPECT_EQ(mark != 0, c.gridSize == 3) << c.name;
         RECT client;
         GetClientRect(mainWindow, &client);
         EXPECT_TRUE(client.right == 240 && client.bottom == 150) << c.name;
@@ -97,7 +99,7 @@ void CALLBACK CloseWhatShows(HWND, UINT, UINT_PTR, DWORD) {
 TEST(StartUp, WhenNoPictureLoadsTheErrorBoxEndsItAndNothingStays) {
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::string broken = std::string(module, std::strrchr(module, '\\') + 1) + "PuzzleStartUpBroken.bmp";
+    const std::string broken = std::string(module, std::strrchr(module, '\\') + 1) + "PuzzleBroken.bmp";
     ASSERT_TRUE(WriteBytes(broken, "not a picture"));
     ForgetStoredRecord();
     EmptyCatalogue();

@@ -42,7 +42,7 @@ TEST(ScanPictures, ListsMatchingFilesAsUpperCaseFullPathsInSearchOrder) {
          {"Puzzle1.bmp", "Puzzle" + std::string(9, 'f') + ".bmp", "Puzzle" + std::string(10, 'o') + ".bmp",
           "Puzzle" + std::string(150, 'x') + ".bmp"},
          {"PUZZLE1.BMP", "PUZZLE" + std::string(9, 'F') + ".BMP"}},  // 259 characters and 260 and more
-        {"p:\\", {"PuzzleRootTest1.bmp", "puzzleroottest2.BMP"}, {"PUZZLEROOTTEST1.BMP", "PUZZLEROOTTEST2.BMP"}},
+        {"p:\\", {"PuzzleRoot1.bmp", "puzzleroot2.BMP"}, {"PUZZLEROOT1.BMP", "PUZZLEROOT2.BMP"}},
         {"C:\\" + std::string(300, 'd') + "\\", {}, {}},
     };
     for (const auto& row : rows) {

@@ -18,6 +18,7 @@ constexpr int32_t HEIGHT = 47;
 constexpr int32_t TARGET_WIDTH = WIDTH + 3;
 constexpr int32_t TARGET_HEIGHT = HEIGHT + 2;
 constexpr Colour MARK = MakeColour(1, 2, 3);
+constexpr Colour UNIFORM = MakeColour(90, 60, 30);
 
 struct Pictures {
     const char* name;
@@ -30,9 +31,12 @@ const Pictures PICTURES[] = {
     {"16-bit file", {WIDTH, HEIGHT, 16, PatternPixel}, {WIDTH, HEIGHT, 16, PatternPixel}},
     {"24-bit file", {WIDTH, HEIGHT, 24, PatternPixel}, {WIDTH, HEIGHT, 24, PatternPixel}},
     {"32-bit file", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 32, PatternPixel}},
-    {"top-down 24 bits on 32", {WIDTH, HEIGHT, 24, PatternPixel, true}, {WIDTH, HEIGHT, 32, PatternPixel}},
-    {"32 bits on a uniform top-down 24", {WIDTH, HEIGHT, 32, PatternPixel},
-     {WIDTH, HEIGHT, 24, SolidPixel(MakeColour(90, 60, 30)), true}},
+    {"top-down 24 bits on top-down 32", {WIDTH, HEIGHT, 24, PatternPixel, true},
+     {WIDTH, HEIGHT, 32, PatternPixel, true}},
+    // A canvas whose first and last rows are alike, in either order.
+    {"32 bits on uniform 24", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM)}},
+    {"24 bits on uniform top-down 32", {WIDTH, HEIGHT, 24, PatternPixel},
+     {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM), true}},
 };
 
 struct BoardCase {
@@ -66,8 +70,8 @@ Colour ExpectedPixel(const Pictures& pictures, const BoardCase& board, int32_t x
     if (tile == EMPTY_CELL)
         return 0;
     const int32_t tileX = x - column * cellWidth, tileY = y - row * cellHeight;
-    const Colour picture =
-        StoredColour(pictures.source, PatternPixel(tile % n * cellWidth + tileX, tile / n * cellHeight + tileY));
+    const int32_t homeX = tile % n * cellWidth, homeY = tile / n * cellHeight;  // the cell of its number
+    const Colour picture = StoredColour(pictures.source, PatternPixel(homeX + tileX, homeY + tileY));
     return StoredColour(pictures.canvas, BevelledPixel(picture, tileX, tileY, cellWidth, cellHeight));
 }
 

@@ -25,18 +25,22 @@ void CaptureFrame(int32_t frame) {
     frames.push_back(capturedTarget->Pixels());
 }
 
+// Frame k: the target as it was before the slide, but for the two cells.
 std::vector<Colour> ExpectedFrame(std::vector<Colour> before, const TileMove& move, int32_t tile, int32_t k) {
-    const int32_t left = move.from.column * CELL_WIDTH + k * (move.to.column - move.from.column) * CELL_WIDTH / 10;
-    const int32_t top = move.from.row * CELL_HEIGHT + k * (move.to.row - move.from.row) * CELL_HEIGHT / 10;
-    const int32_t lastRow = std::max(move.from.row, move.to.row);
-    const int32_t lastColumn = std::max(move.from.column, move.to.column);
-    for (int32_t y = std::min(move.from.row, move.to.row) * CELL_HEIGHT; y < (lastRow + 1) * CELL_HEIGHT; ++y)
-        for (int32_t x = std::min(move.from.column, move.to.column) * CELL_WIDTH; x < (lastColumn + 1) * CELL_WIDTH;
-             ++x) {
-            const bool onTile = x >= left && x < left + CELL_WIDTH && y >= top && y < top + CELL_HEIGHT;
-            const Colour picture = PatternPixel(tile % 3 * CELL_WIDTH + x - left, tile / 3 * CELL_HEIGHT + y - top);
+    const CellPosition from = move.from, to = move.to;
+    const int32_t left = from.column * CELL_WIDTH + k * (to.column - from.column) * CELL_WIDTH / 10;
+    const int32_t top = from.row * CELL_HEIGHT + k * (to.row - from.row) * CELL_HEIGHT / 10;
+    const int32_t homeX = tile % 3 * CELL_WIDTH, homeY = tile / 3 * CELL_HEIGHT;
+    const int32_t firstRow = std::min(from.row, to.row), lastRow = std::max(from.row, to.row);
+    const int32_t firstColumn = std::min(from.column, to.column);
+    const int32_t lastColumn = std::max(from.column, to.column);
+    for (int32_t y = firstRow * CELL_HEIGHT; y < (lastRow + 1) * CELL_HEIGHT; ++y)
+        for (int32_t x = firstColumn * CELL_WIDTH; x < (lastColumn + 1) * CELL_WIDTH; ++x) {
+            const int32_t tileX = x - left, tileY = y - top;
+            const bool onTile = tileX >= 0 && tileX < CELL_WIDTH && tileY >= 0 && tileY < CELL_HEIGHT;
+            const Colour picture = PatternPixel(homeX + tileX, homeY + tileY);
             before[static_cast<size_t>(y * WIDTH + x)] =
-                onTile ? BevelledPixel(picture, x - left, y - top, CELL_WIDTH, CELL_HEIGHT) : 0;
+                onTile ? BevelledPixel(picture, tileX, tileY, CELL_WIDTH, CELL_HEIGHT) : 0;
         }
     return before;
 }
@@ -50,7 +54,7 @@ TEST(SlideFrames, EachFrameIsTheTileAtItsOffsetOnBlackOverTheTwoCells) {
     ASSERT_EQ(canvas.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
     const struct { const char* name; TileMove move; } slides[] = {
         {"right", {{0, 1}, {1, 1}}},
-        {"up", {{2, 2}, {2, 1}}},
+        {"up", {{1, 2}, {1, 1}}},
     };
     for (const auto& [name, move] : slides) {
         Board board = {{4, 7, 1, 0, 0, 0, 6, 2, 0, 0, 3, 5, 8}};  // rows of BOARD_STRIDE cells
