@@ -1,10 +1,11 @@
 // DrawBoard, every pixel against values worked out here from the rules: a
-// tile is cut from the cell its number names and bevelled, the empty cell is
-// black, the strips beyond whole cells keep the canvas's pixels, and nothing
-// beyond the picture is touched. Both means of drawing the bevel must give
-// them, on every depth of a picture file (what an 8- or 16-bit canvas can
-// hold: the nearest colour-table entry, 5 bits a channel) and on sections
-// of mixed formats and row orders.
+// tile is cut from the cell its number names and bevelled (copied plain when
+// narrower or lower than two pixels), the empty cell is black, the strips
+// beyond whole cells keep the canvas's pixels, and nothing beyond the
+// picture is touched. Both means of drawing the bevel must give them, on
+// every depth of a picture file (what an 8- or 16-bit canvas can hold: the
+// nearest colour-table entry, 5 bits a channel) and on sections of mixed
+// formats and row orders.
 #include <gtest/gtest.h>
 
 #include "render/board_painter.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int32_t WIDTH = 62;  // neither size a multiple of 3, 4 or 5
 constexpr int32_t HEIGHT = 47;
-constexpr int32_t TARGET_WIDTH = WIDTH + 3;
-constexpr int32_t TARGET_HEIGHT = HEIGHT + 2;
 constexpr Colour MARK = MakeColour(1, 2, 3);
 constexpr Colour UNIFORM = MakeColour(90, 60, 30);
 
@@ -37,6 +36,8 @@ const Pictures PICTURES[] = {
     {"32 bits on uniform 24", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM)}},
     {"24 bits on uniform top-down 32", {WIDTH, HEIGHT, 24, PatternPixel},
      {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM), true}},
+    // Cells of 2 x 2, 2 x 1 and 1 x 1 pixels: no room for a bevel below two.
+    {"8 x 7 pixels", {8, 7, 24, PatternPixel}, {8, 7, 24, PatternPixel}},
 };
 
 struct BoardCase {
@@ -60,9 +61,9 @@ Board MakeBoard(const BoardCase& board) {
 
 Colour ExpectedPixel(const Pictures& pictures, const BoardCase& board, int32_t x, int32_t y) {
     const int32_t n = board.gridSize;
-    const int32_t cellWidth = WIDTH / n, cellHeight = HEIGHT / n;
+    const int32_t cellWidth = pictures.source.width / n, cellHeight = pictures.source.height / n;
     const int32_t column = x / cellWidth, row = y / cellHeight;
-    if (x >= WIDTH || y >= HEIGHT)
+    if (x >= pictures.source.width || y >= pictures.source.height)
         return MARK;
     if (column >= n || row >= n)
         return StoredColour(pictures.canvas, pictures.canvas.pixel(x, y));
@@ -72,6 +73,8 @@ Colour ExpectedPixel(const Pictures& pictures, const BoardCase& board, int32_t x
     const int32_t tileX = x - column * cellWidth, tileY = y - row * cellHeight;
     const int32_t homeX = tile % n * cellWidth, homeY = tile / n * cellHeight;  // the cell of its number
     const Colour picture = StoredColour(pictures.source, PatternPixel(homeX + tileX, homeY + tileY));
+    if (cellWidth < 2 || cellHeight < 2)
+        return picture;
     return StoredColour(pictures.canvas, BevelledPixel(picture, tileX, tileY, cellWidth, cellHeight));
 }
 
@@ -95,15 +98,16 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
                 PictureBitmap source, canvas;  // a fresh canvas shows what this drawing did
                 Make(source, pictures.source, file);
                 Make(canvas, pictures.canvas, file);
-                DrawingTarget target({TARGET_WIDTH, TARGET_HEIGHT, 32, SolidPixel(MARK)});
+                const int32_t width = pictures.source.width + 3, height = pictures.source.height + 2;
+                DrawingTarget target({width, height, 32, SolidPixel(MARK)});
                 const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24;
                 EXPECT_EQ(source.DrawsBevelThroughBits(target.Dc()), direct) << pictures.name;
                 DrawBoard(target.Dc(), BoardScene{MakeBoard(board), board.gridSize, source, canvas});
                 std::vector<Colour> expected;
-                for (int32_t y = 0; y < TARGET_HEIGHT; ++y)
-                    for (int32_t x = 0; x < TARGET_WIDTH; ++x)
+                for (int32_t y = 0; y < height; ++y)
+                    for (int32_t x = 0; x < width; ++x)
                         expected.push_back(ExpectedPixel(pictures, board, x, y));
-                EXPECT_EQ(FirstDifference(target.Pixels(), expected, TARGET_WIDTH), "")
+                EXPECT_EQ(FirstDifference(target.Pixels(), expected, width), "")
                     << pictures.name << ", " << board.name << (direct ? ", through the bits" : ", per pixel");
             }
     }
