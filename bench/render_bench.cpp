@@ -13,6 +13,7 @@
 #include "app/game_shell.h"
 #include "render/picture_bitmap.h"
 #include "game/shell.h"
+#include "tools/bitmaps/picture_section.h"
 
 namespace {
 
@@ -32,30 +33,13 @@ double Milliseconds() {
 
 // A bottom-up DIB section with a different colour at nearly every pixel,
 // as a picture file loads.
-HBITMAP PictureSection(int width, int height, int bitsPerPixel) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const int bytesPerPixel = bitsPerPixel / 8;
-    const int stride = (width * bytesPerPixel + 3) / 4 * 4;
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x) {
-            unsigned char* pixel = static_cast<unsigned char*>(bits) + row * stride + x * bytesPerPixel;
-            pixel[0] = static_cast<unsigned char>(x * 5 ^ row * 13);
-            pixel[1] = static_cast<unsigned char>(row * 11 + x / 3);
-            pixel[2] = static_cast<unsigned char>(x * 7 + row * 3);
-        }
-    return section;
+HBITMAP PatternSection(int width, int height, int bitsPerPixel) {
+    return PictureSection({width, height, bitsPerPixel, PatternPixel});
 }
 
 void LoadPictures(int width, int height, int bitsPerPixel) {
-    sourcePicture.Attach(PictureSection(width, height, bitsPerPixel));
-    canvasPicture.Attach(PictureSection(width, height, bitsPerPixel));
+    sourcePicture.Attach(PatternSection(width, height, bitsPerPixel));
+    canvasPicture.Attach(PatternSection(width, height, bitsPerPixel));
     sourcePicture.UseScreenFormat();  // as the game holds its pictures
     canvasPicture.UseScreenFormat();
 }
@@ -125,7 +109,7 @@ void BenchmarkPaint() {
     LoadPictures(PAINT_WIDTH, PAINT_HEIGHT, 24);
     ShuffledBoard(5);
 
-    HBITMAP offscreen = PictureSection(PAINT_WIDTH, PAINT_HEIGHT, 24);
+    HBITMAP offscreen = PatternSection(PAINT_WIDTH, PAINT_HEIGHT, 24);
     HDC memoryDc = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(memoryDc, offscreen);
     ReportPaint("into a memory DC", memoryDc);

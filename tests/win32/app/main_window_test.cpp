@@ -1,88 +1,105 @@
-// The main window: its class, its creation centred for the canvas picture,
-// the client area that always holds the whole picture (also when the menu
-// bar wraps), the state stored when the session ends, and the messages that
-// end the loop.
-#include <windows.h>
+// The program's main window: its menu mirrors the game (UpdateMenu), its
+// items and the keys F2, F3 and F4 reach the game's commands, the keys
+// through the program's accelerator table only while their items are
+// enabled; and the end of a session stores the game.
+#include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "app/application.h"
 #include "app/process_state.h"
-#include "game/commands.h"
-#include "game_window.h"
+#include "app/resource_ids.h"
+#include "app/saved_state.h"
+#include "game/shell.h"
+#include "support/test_support.h"
 
 namespace {
 
-class MainWindow : public GameWindowTest {};
+WNDPROC programProc = nullptr;
+int commandsReceived = 0;
 
-TEST_F(MainWindow, IsAHiddenFixedSizeWindowWithTheTitleAndTheMenu) {
-    char title[256];
-    GetWindowTextA(mainWindow, title, sizeof title);
-    EXPECT_STREQ(title, "Zelvany - Puzzle");
-    // The system adds WS_CLIPSIBLINGS to every top-level window.
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(mainWindow, GWL_STYLE)) & ~DWORD{WS_CLIPSIBLINGS};
-    EXPECT_EQ(style & 0xFFFF0000u, 0x80CA0000u);
-    EXPECT_FALSE(IsWindowVisible(mainWindow));
-    EXPECT_EQ(GetMenuItemCount(GetMenu(mainWindow)), 3);
-    char className[64];
-    GetClassNameA(mainWindow, className, sizeof className);
-    EXPECT_STREQ(className, "VOLTARI88_PUZZLE");
-    EXPECT_EQ(GetClassLongA(mainWindow, GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_NE(GetClassLongPtrA(mainWindow, GCLP_HICON), 0);
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    commandsReceived += message == WM_COMMAND;
+    return CallWindowProcA(programProc, window, message, wParam, lParam);
 }
 
-TEST_F(MainWindow, IsCreatedCentredForTheCanvasAndRefittedFromItsTopLeftCorner) {
-    EXPECT_EQ(ClientSize(), Size(400, 400));
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2);
-    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2);
-    UsePicture(AddPicture("Small", 240, 150));
-    EXPECT_EQ(ClientSize(), Size(240, 150));
-    RECT refitted;
-    GetWindowRect(mainWindow, &refitted);
-    EXPECT_EQ(refitted.left, window.left);
-    EXPECT_EQ(refitted.top, window.top);
-}
-
-// At 100 pixels the three menu titles take two lines.
-TEST_F(MainWindow, ANarrowPictureStillGetsItsWholeHeightWhenTheMenuWraps) {
-    const std::string narrow = AddPicture("Narrow", 100, 80);
-    UsePicture(narrow);
-    EXPECT_EQ(ClientSize(), Size(100, 80));
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    const int oneLineHeight = 80 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                              2 * GetSystemMetrics(SM_CYDLGFRAME);
-    EXPECT_GT(window.bottom - window.top, oneLineHeight);  // the menu did wrap
-    UsePicture(firstPicture);
-    EXPECT_EQ(ClientSize().second, 400);
-    GetWindowRect(mainWindow, &window);
-    EXPECT_EQ(window.bottom - window.top, 400 + oneLineHeight - 80);
-
-    DestroyWindow(mainWindow);  // and at creation
-    canvasPicture.Load(moduleHandle, narrow.c_str());
-    mainWindow = CreateMainWindow();
-    ASSERT_NE(mainWindow, nullptr);
-    EXPECT_EQ(ClientSize(), Size(100, 80));
-}
-
-TEST_F(MainWindow, TheEndOfTheSessionStoresTheGame) {
-    NewGame(0);
-    SendMessageA(mainWindow, WM_ENDSESSION, FALSE, 0);
-    EXPECT_FALSE(RegistryKeyExists(STATE_KEY));
-    SendMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(ReadStoredValue(type, bytes));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(bytes, RecordBytes(gameState));
-}
-
-TEST_F(MainWindow, DestroyingTheWindowEndsTheLoop) {
-    DestroyWindow(mainWindow);
-    mainWindow = nullptr;
+// Posts the key and runs the queue as the program's message loop does.
+void PressKey(UINT key, HACCEL accelerators) {
+    PostMessageA(mainWindow, WM_KEYDOWN, key, 1);
+    PostMessageA(mainWindow, WM_KEYUP, key, 0xC0000001);
     MSG message;
-    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(message.wParam, 0u);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        HandleLoopMessage(message, accelerators);
+}
+
+UINT MenuState(UINT id) {
+    return GetMenuState(GetMenu(mainWindow), id, MF_BYCOMMAND);
+}
+
+void ExpectMarksOf(const GameState& state, const char* step) {
+    EXPECT_EQ((MenuState(ID_OPTIONS_SHOW) & MF_GRAYED) != 0, state.previewOn != 0) << step;
+    EXPECT_EQ((MenuState(ID_OPTIONS_PLAY) & MF_GRAYED) != 0, state.previewOn == 0) << step;
+    const UINT sizes[] = {ID_OPTIONS_3X3, ID_OPTIONS_4X4, ID_OPTIONS_5X5};
+    for (int32_t n = 3; n <= 5; ++n)
+        EXPECT_EQ((MenuState(sizes[n - 3]) & MF_CHECKED) != 0, state.gridSize == n) << step << ", " << n;
+    EXPECT_EQ((MenuState(ID_OPTIONS_SOUND) & MF_CHECKED) != 0, state.soundOn != 0) << step;
+}
+
+TEST(MainWindow, MenuMarksFollowTheGameAndKeysReachOnlyEnabledItems) {
+    EmptyCatalogue();
+    gameState = DEFAULT_GAME_STATE;
+    gameState.soundOn = 2;  // any value but 0 is on
+    MainWindowScope window;
+    ASSERT_EQ(window.Started(), 1);
+    programProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+    HACCEL accelerators = LoadAcceleratorsA(moduleHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    UpdateMenu();
+    ExpectMarksOf(gameState, "start");
+    const struct {
+        const char* name;
+        UINT key;      // pressed, when not 0
+        UINT command;  // otherwise chosen from the menu
+        int commands;  // that reach the window
+        int32_t previewOn, gridSize, soundOn;
+    } steps[] = {
+        {"F4 outside the preview", VK_F4, 0, 0, 0, 4, 2},
+        {"F3", VK_F3, 0, 1, 1, 4, 2},
+        {"F3 in the preview", VK_F3, 0, 0, 1, 4, 2},
+        {"F4", VK_F4, 0, 1, 0, 4, 2},
+        {"5x5", 0, ID_OPTIONS_5X5, 1, 0, 5, 2},
+        {"3x3", 0, ID_OPTIONS_3X3, 1, 0, 3, 2},
+        {"sound off", 0, ID_OPTIONS_SOUND, 1, 0, 3, 0},
+        {"F3 again", VK_F3, 0, 1, 1, 3, 0},
+        {"F2 in the preview", VK_F2, 0, 1, 0, 3, 0},
+        {"4x4", 0, ID_OPTIONS_4X4, 1, 0, 4, 0},
+        {"sound on", 0, ID_OPTIONS_SOUND, 1, 0, 4, 1},
+    };
+    for (const auto& step : steps) {
+        const int before = commandsReceived;
+        if (step.key)
+            PressKey(step.key, accelerators);
+        else
+            SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(step.command, 0), 0);
+        EXPECT_EQ(commandsReceived - before, step.commands) << step.name;
+        EXPECT_EQ(gameState.previewOn, step.previewOn) << step.name;
+        EXPECT_EQ(gameState.gridSize, step.gridSize) << step.name;
+        EXPECT_EQ(gameState.soundOn, step.soundOn) << step.name;
+        ExpectMarksOf(gameState, step.name);
+    }
+}
+
+TEST(MainWindow, TheEndOfASessionStoresTheGame) {
+    ForgetStoredRecord();
+    EmptyCatalogue();
+    MainWindowScope window;
+    gameState = DEFAULT_GAME_STATE;
+    gameState.gridSize = 5;
+    SendMessageA(mainWindow, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(LoadGameState(), 0) << "stored although the session goes on";
+    SendMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
+    gameState.gridSize = 3;
+    EXPECT_EQ(LoadGameState(), 1);
+    EXPECT_EQ(gameState.gridSize, 5);
+    ForgetStoredRecord();
 }
 
 }  // namespace

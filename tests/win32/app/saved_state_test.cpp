@@ -1,17 +1,21 @@
 // The game state record in the real registry: stored and read back byte for
-// byte, the key created with every level, and values of the wrong size or
-// type ignored.
-#include <windows.h>
+// byte under a key made with every level, and a value of the wrong size or
+// type, or none at all, refused with the game left as it was.
+#include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
+#include "app/process_state.h"
 #include "app/saved_state.h"
-#include "game_window.h"
+#include "support/test_support.h"
 
 namespace {
 
-// Every byte differs from its neighbours, the path has bytes after its NUL,
-// and the boards hold values in all 25 cells.
+constexpr char RECORD_KEY[] = "Software\\Ostrevik\\Kelvaris\\Puzzle";
+constexpr char RECORD_VALUE[] = "Data";
+
+// Every byte differs from its neighbours, the path has bytes after its NUL.
 GameState PatternRecord() {
     GameState record;
     auto* bytes = reinterpret_cast<unsigned char*>(&record);
@@ -21,69 +25,55 @@ GameState PatternRecord() {
     return record;
 }
 
-class SavedState : public GameWindowTest {};
+std::string Bytes(const GameState& record) {
+    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
 
-TEST_F(SavedState, TheRecordRoundTripsByteForByteUnderAKeyCreatedWithEveryLevel) {
-    ASSERT_FALSE(RegistryKeyExists(MAKER_KEY));
+TEST(SavedRecord, RoundTripsByteForByteUnderAKeyMadeWithEveryLevel) {
+    moduleHandle = GetModuleHandleA(nullptr);
+    ForgetStoredRecord();
     const GameState record = PatternRecord();
     gameState = record;
     EXPECT_EQ(SaveGameState(), 1);
-    EXPECT_TRUE(RegistryKeyExists("Software\\Ostrevik\\Kelvaris"));
-    DWORD type = 0;
-    std::string stored;
-    ASSERT_TRUE(ReadStoredValue(type, stored));
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, RECORD_KEY, &key), ERROR_SUCCESS);
+    char stored[600];
+    DWORD size = sizeof stored, type = 0;
+    EXPECT_EQ(RegQueryValueExA(key, RECORD_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(stored), &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
     EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(stored, RecordBytes(record));
+    EXPECT_EQ(std::string(stored, size), Bytes(record));
 
     gameState = DEFAULT_GAME_STATE;
     EXPECT_EQ(LoadGameState(), 1);
-    EXPECT_EQ(RecordBytes(gameState), RecordBytes(record));
+    EXPECT_EQ(Bytes(gameState), Bytes(record));
+    ForgetStoredRecord();
 }
 
-TEST_F(SavedState, WithoutTheKeyOrTheValueLoadingFailsChangingAndCreatingNothing) {
-    gameState.gridSize = 5;
-    EXPECT_EQ(LoadGameState(), 0);
-    EXPECT_EQ(gameState.gridSize, 5);
-    EXPECT_FALSE(RegistryKeyExists(MAKER_KEY));
-
-    WriteStoredValue(REG_BINARY, RecordBytes(PatternRecord()));
+TEST(SavedRecord, AValueOfTheWrongSizeOrTypeOrNoneIsRefused) {
+    moduleHandle = GetModuleHandleA(nullptr);
+    const std::string pattern = Bytes(PatternRecord()) + "tail";
+    const struct { DWORD type; size_t size; } values[] = {
+        {REG_BINARY, 475}, {REG_BINARY, 477}, {REG_BINARY, 0},
+        {REG_DWORD, 476}, {REG_SZ, 476}, {REG_NONE, 476},
+    };
+    for (const auto& value : values) {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, RECORD_KEY, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, RECORD_VALUE, 0, value.type, reinterpret_cast<const BYTE*>(pattern.data()),
+                       static_cast<DWORD>(value.size));
+        RegCloseKey(key);
+        gameState = DEFAULT_GAME_STATE;
+        const std::string name = std::to_string(value.type) + ", " + std::to_string(value.size) + " bytes";
+        EXPECT_EQ(LoadGameState(), 0) << name;
+        EXPECT_EQ(Bytes(gameState), Bytes(DEFAULT_GAME_STATE)) << name;
+    }
+    ForgetStoredRecord();
+    EXPECT_EQ(LoadGameState(), 0) << "no key";
+    EXPECT_EQ(Bytes(gameState), Bytes(DEFAULT_GAME_STATE));
     HKEY key;
-    RegOpenKeyA(HKEY_CURRENT_USER, STATE_KEY, &key);
-    RegDeleteValueA(key, STATE_VALUE);
-    RegCloseKey(key);
-    EXPECT_EQ(LoadGameState(), 0);
-    EXPECT_EQ(gameState.gridSize, 5);
+    EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Ostrevik", &key), ERROR_SUCCESS) << "a load made it";
 }
-
-struct RejectedValue {
-    const char* name;
-    DWORD type;
-    size_t size;
-};
-
-class RejectedStoredValue : public SavedState, public ::testing::WithParamInterface<RejectedValue> {};
-
-TEST_P(RejectedStoredValue, IsIgnoredAndOverwrittenWithAProperRecord) {
-    const std::string pattern = RecordBytes(PatternRecord()) + std::string(8, '\x55');
-    WriteStoredValue(GetParam().type, pattern.substr(0, GetParam().size));
-    EXPECT_EQ(LoadGameState(), 0);
-    EXPECT_EQ(RecordBytes(gameState), RecordBytes(DEFAULT_GAME_STATE));
-
-    gameState.gridSize = 3;
-    EXPECT_EQ(SaveGameState(), 1);
-    DWORD type = 0;
-    std::string stored;
-    ASSERT_TRUE(ReadStoredValue(type, stored));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(stored, RecordBytes(gameState));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WrongSizeOrType, RejectedStoredValue,
-    ::testing::Values(RejectedValue{"OneByteShort", REG_BINARY, 475},
-                      RejectedValue{"OneByteLong", REG_BINARY, 477},
-                      RejectedValue{"Empty", REG_BINARY, 0}, RejectedValue{"Dword", REG_DWORD, 476},
-                      RejectedValue{"None", REG_NONE, 476}, RejectedValue{"Text", REG_SZ, 476}),
-    [](const ::testing::TestParamInfo<RejectedValue>& info) { return std::string(info.param.name); });
 
 }  // namespace

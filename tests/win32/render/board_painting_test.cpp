@@ -1,134 +1,117 @@
-// PaintBoard: every cell drawn on the canvas (a bevelled tile, or black for
-// the empty cell), the whole picture copied to the client area, the strips
-// beyond the grid left as the picture's own pixels.
-#include "render_support.h"
+// DrawBoard, every pixel against values worked out here from the rules: a
+// tile is cut from the cell its number names and bevelled (copied plain when
+// narrower or lower than two pixels), the empty cell is black, the strips
+// beyond whole cells keep the canvas's pixels, and nothing beyond the
+// picture is touched. Both means of drawing the bevel must give them, on
+// every depth of a picture file (what an 8- or 16-bit canvas can hold: the
+// nearest colour-table entry, 5 bits a channel) and on sections of mixed
+// formats and row orders.
+#include <gtest/gtest.h>
 
-#include "app/process_state.h"
-#include "game/game_state.h"
 #include "render/board_painter.h"
-#include "render/tile_geometry.h"
+#include "support/test_support.h"
+#include "tools/bitmaps/picture_section.h"
 
 namespace {
 
-class BoardPainting : public RenderTest {
-protected:
-    // Paints into a black section of the picture's size standing for the client area.
-    Pixels Paint(int32_t width, int32_t height) {
-        HBITMAP client = CreateBlackSection(width, height);
-        {
-            SelectedBitmap dc(client);
-            PaintBoard(dc.Dc());
-        }
-        Pixels pixels = ReadBitmap(client);
-        DeleteObject(client);
-        return pixels;
-    }
+constexpr int32_t WIDTH = 62;  // neither size a multiple of 3, 4 or 5
+constexpr int32_t HEIGHT = 47;
+constexpr Colour MARK = MakeColour(1, 2, 3);
+constexpr Colour UNIFORM = MakeColour(90, 60, 30);
 
-    // The cell at (row, column) shows tile with its bevel.
-    void ExpectTileAt(const Pixels& pixels, int32_t row, int32_t column, int32_t tile, CellSize cell) {
-        const PixelPoint place = CellOrigin(row, column, cell);
-        const PixelPoint home = TileSourceOrigin(tile, gameState.gridSize, cell);
-        for (int32_t y = 0; y < cell.height; ++y)
-            for (int32_t x = 0; x < cell.width; ++x)
-                ASSERT_EQ(pixels.At(place.x + x, place.y + y),
-                          BevelledPixel(PatternPixel(home.x + x, home.y + y), x, y, cell.width, cell.height))
-                    << "tile " << tile << " in cell " << row << "," << column << " at " << x << "," << y;
-    }
+struct Pictures {
+    const char* name;
+    BitmapLayout source;
+    BitmapLayout canvas;  // of the source's depth: both loaded from one file
 };
 
-// 400 x 300 at N = 3: cells of 133 x 100, so column 399 lies beyond the grid
-// and the rows divide evenly; at N = 4 cells of 100 x 75 fill it.
-TEST_F(BoardPainting, StripsBeyondTheGridShowThePicturesOwnPixelsAndAtNFourThereIsNone) {
-    LoadBoth(BitmapLayout{400, 300, 24, PatternPixel});
-    SetGrid(3);
-    Pixels pixels = Paint(400, 300);
-    for (int32_t y = 0; y < 300; ++y)
-        ASSERT_EQ(pixels.At(399, y), PatternPixel(399, y)) << "row " << y;
-    EXPECT_NE(pixels.At(398, 10), PatternPixel(398, 10)) << "the grid's last column is bevelled";
+const Pictures PICTURES[] = {
+    {"8-bit file", {WIDTH, HEIGHT, 8, PatternPixel}, {WIDTH, HEIGHT, 8, PatternPixel}},
+    {"16-bit file", {WIDTH, HEIGHT, 16, PatternPixel}, {WIDTH, HEIGHT, 16, PatternPixel}},
+    {"24-bit file", {WIDTH, HEIGHT, 24, PatternPixel}, {WIDTH, HEIGHT, 24, PatternPixel}},
+    {"32-bit file", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 32, PatternPixel}},
+    {"top-down 24 bits on top-down 32", {WIDTH, HEIGHT, 24, PatternPixel, true},
+     {WIDTH, HEIGHT, 32, PatternPixel, true}},
+    // A canvas whose first and last rows are alike, in either order.
+    {"32 bits on uniform 24", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM)}},
+    {"24 bits on uniform top-down 32", {WIDTH, HEIGHT, 24, PatternPixel},
+     {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM), true}},
+    // Cells of 2 x 2, 2 x 1 and 1 x 1 pixels: no room for a bevel below two.
+    {"8 x 7 pixels", {8, 7, 24, PatternPixel}, {8, 7, 24, PatternPixel}},
+};
 
-    SetGrid(4);
-    CellAt(gameState.board, 3, 3) = 15;
-    pixels = Paint(400, 300);
-    for (int32_t y = 0; y < 300; ++y)
-        ASSERT_EQ(pixels.At(399, y), DarkenColour(PatternPixel(399, y))) << "right edge, row " << y;
-    for (int32_t x = 0; x < 400; ++x)
-        ASSERT_EQ(pixels.At(x, 299), DarkenColour(PatternPixel(x, 299))) << "bottom edge, column " << x;
+struct BoardCase {
+    const char* name;
+    int32_t gridSize;
+    std::vector<int32_t> cells;  // row by row
+};
+
+const BoardCase BOARDS[] = {
+    {"shuffled", 3, {7, 0, 5, 3, EMPTY_CELL, 1, 6, 2, 4}},
+    {"preview", 4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, EMPTY_CELL}},
+    {"won", 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}},
+};
+
+Board MakeBoard(const BoardCase& board) {
+    Board made = {};
+    for (int32_t i = 0; i < board.gridSize * board.gridSize; ++i)
+        CellAt(made, i / board.gridSize, i % board.gridSize) = board.cells[static_cast<size_t>(i)];
+    return made;
 }
 
-// 152 x 122 leaves a strip at the right and at the bottom at every N.
-TEST_F(BoardPainting, AWonBoardShowsAllTilesBevelledAndTheStripsUntouched) {
-    for (const int32_t n : {3, 4, 5}) {
-        LoadBoth(BitmapLayout{152, 122, 24, PatternPixel});  // a fresh canvas
-        SetGrid(n);
-        CellAt(gameState.board, n - 1, n - 1) = n * n - 1;
-        const CellSize cell = CellSizeFor(152, 122, n);
-        const Pixels pixels = Paint(152, 122);
-        for (int32_t tile = 0; tile < n * n; ++tile)
-            ExpectTileAt(pixels, tile / n, tile % n, tile, cell);
-        for (int32_t y = 0; y < 122; ++y)
-            for (int32_t x = 0; x < 152; ++x)
-                if (x >= n * cell.width || y >= n * cell.height) {
-                    ASSERT_EQ(pixels.At(x, y), PatternPixel(x, y)) << n << ": " << x << "," << y;
-                }
+Colour ExpectedPixel(const Pictures& pictures, const BoardCase& board, int32_t x, int32_t y) {
+    const int32_t n = board.gridSize;
+    const int32_t cellWidth = pictures.source.width / n, cellHeight = pictures.source.height / n;
+    const int32_t column = x / cellWidth, row = y / cellHeight;
+    if (x >= pictures.source.width || y >= pictures.source.height)
+        return MARK;
+    if (column >= n || row >= n)
+        return StoredColour(pictures.canvas, pictures.canvas.pixel(x, y));
+    const int32_t tile = board.cells[static_cast<size_t>(row * n + column)];
+    if (tile == EMPTY_CELL)
+        return 0;
+    const int32_t tileX = x - column * cellWidth, tileY = y - row * cellHeight;
+    const int32_t homeX = tile % n * cellWidth, homeY = tile / n * cellHeight;  // the cell of its number
+    const Colour picture = StoredColour(pictures.source, PatternPixel(homeX + tileX, homeY + tileY));
+    if (cellWidth < 2 || cellHeight < 2)
+        return picture;
+    return StoredColour(pictures.canvas, BevelledPixel(picture, tileX, tileY, cellWidth, cellHeight));
+}
+
+// Pictures of one depth come from one file through the loader, as the game's do.
+void Make(PictureBitmap& picture, const BitmapLayout& layout, const std::string& file) {
+    if (file.empty())
+        ASSERT_EQ(picture.Attach(PictureSection(layout)), 1);
+    else
+        ASSERT_EQ(picture.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
+}
+
+TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
+    TempDirectory folder;
+    for (const Pictures& pictures : PICTURES) {
+        const bool oneFile = pictures.source.bitsPerPixel == pictures.canvas.bitsPerPixel;
+        const std::string file = oneFile ? folder.File(std::string(pictures.name) + ".bmp") : "";
+        ASSERT_TRUE(file.empty() || WriteBitmapFile(file, pictures.source));
+        for (const BevelMeans means : {BevelMeans::PerPixel, BevelMeans::Automatic})
+            for (const BoardCase& board : BOARDS) {
+                SetBevelMeans(means);
+                PictureBitmap source, canvas;  // a fresh canvas shows what this drawing did
+                Make(source, pictures.source, file);
+                Make(canvas, pictures.canvas, file);
+                const int32_t width = pictures.source.width + 3, height = pictures.source.height + 2;
+                DrawingTarget target({width, height, 32, SolidPixel(MARK)});
+                const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24;
+                EXPECT_EQ(source.DrawsBevelThroughBits(target.Dc()), direct) << pictures.name;
+                DrawBoard(target.Dc(), BoardScene{MakeBoard(board), board.gridSize, source, canvas});
+                std::vector<Colour> expected;
+                for (int32_t y = 0; y < height; ++y)
+                    for (int32_t x = 0; x < width; ++x)
+                        expected.push_back(ExpectedPixel(pictures, board, x, y));
+                EXPECT_EQ(FirstDifference(target.Pixels(), expected, width), "")
+                    << pictures.name << ", " << board.name << (direct ? ", through the bits" : ", per pixel");
+            }
     }
-}
-
-TEST_F(BoardPainting, ShuffledTilesComeFromTheirHomeCellsAndTheEmptyCellIsBlackEdgesIncluded) {
-    LoadBoth(BitmapLayout{120, 90, 24, PatternPixel});
-    SetGrid(3);
-    const int32_t cells[9] = {7, 0, 5, 3, EMPTY_CELL, 1, 6, 2, 4};
-    for (int32_t i = 0; i < 9; ++i)
-        CellAt(gameState.board, i / 3, i % 3) = cells[i];
-    const Pixels pixels = Paint(120, 90);
-    for (int32_t i = 0; i < 9; ++i)
-        if (cells[i] == EMPTY_CELL) {
-            const PixelPoint place = CellOrigin(i / 3, i % 3, CellSize{40, 30});
-            for (int32_t y = 0; y < 30; ++y)
-                for (int32_t x = 0; x < 40; ++x)
-                    ASSERT_EQ(pixels.At(place.x + x, place.y + y), 0u) << x << "," << y;
-        } else {
-            ExpectTileAt(pixels, i / 3, i % 3, cells[i], CellSize{40, 30});
-        }
-}
-
-TEST_F(BoardPainting, ATileAtItsOwnPlaceDiffersFromThePictureOnlyOnItsEdges) {
-    LoadBoth(BitmapLayout{90, 90, 24, PatternPixel});
-    SetGrid(3);
-    const Pixels pixels = Paint(90, 90);
-    for (int32_t y = 30; y < 60; ++y)
-        for (int32_t x = 30; x < 60; ++x) {
-            const bool edge = x == 30 || x == 59 || y == 30 || y == 59;
-            ASSERT_EQ(pixels.At(x, y) != PatternPixel(x, y), edge) << x << "," << y;
-        }
-}
-
-TEST_F(BoardPainting, PaintInARealWindowShowsTheSamePixels) {
-    LoadBoth(BitmapLayout{120, 90, 24, PatternPixel});
-    SetGrid(3);
-    CellAt(gameState.board, 2, 0) = EMPTY_CELL;
-    CellAt(gameState.board, 2, 2) = 6;
-    HWND window = CreateTestWindow(120, 90);
-    ASSERT_NE(window, nullptr);
-    HDC windowDc = GetDC(window);
-    PaintBoard(windowDc);
-    ReleaseDC(window, windowDc);
-    const Pixels shown = ReadWindow(window, 120, 90);
-    DestroyWindow(window);
-    EXPECT_EQ(shown.values, Paint(120, 90).values);
-}
-
-TEST_F(BoardPainting, ACanvasWithoutBitmapPaintsTheClientAreaBlack) {
-    ASSERT_EQ(sourcePicture.Load(moduleHandle, WritePicture(BitmapLayout{60, 60, 24, PatternPixel}).c_str()), 1);
-    SetGrid(3);
-    HBITMAP client = CreateBlackSection(80, 70);
-    {
-        SelectedBitmap dc(client);
-        const RECT all = {0, 0, 80, 70};
-        FillRect(dc.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        PaintBoard(dc.Dc());
-    }
-    EXPECT_EQ(ReadBitmap(client).values, std::vector<Colour>(80 * 70, 0u));
-    DeleteObject(client);
+    SetBevelMeans(BevelMeans::Automatic);
 }
 
 }  // namespace

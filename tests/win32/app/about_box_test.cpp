@@ -1,0 +1,89 @@
+// The About box: its link drawn blue, red only while pressed, handed to the
+// shell through the program's one seam when clicked; the box, opened from the
+// main window's menu, closes by Cancel and by its close button.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/about_dialog.h"
+#include "app/process_state.h"
+#include "app/resource_ids.h"
+#include "support/test_support.h"
+
+namespace {
+
+constexpr Colour BLUE = MakeColour(0, 0, 255);
+constexpr Colour RED = MakeColour(255, 0, 0);
+
+std::vector<std::string> openedAddresses;
+
+void RecordAddress(const char* address) {
+    openedAddresses.push_back(address);
+}
+
+// The link drawn on white as the box is told to draw it: how many pixels have colour.
+int LinkPixels(HWND dialog, UINT action, UINT state, Colour colour) {
+    DrawingTarget target({300, 40, 32, SolidPixel(MakeColour(255, 255, 255))});
+    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, action, state, GetDlgItem(dialog, IDC_LINK), target.Dc(),
+                           RECT{0, 0, 300, 40}, 0};
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
+    const std::vector<Colour> pixels = target.Pixels();
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
+TEST(AboutBox, TheLinkIsBlueRedOnlyWhilePressedAndOpensItsOwnAddress) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
+                                     AboutDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    const struct { const char* name; UINT action, state; Colour shown, absent; } drawings[] = {
+        {"a full redraw", ODA_DRAWENTIRE, ODS_SELECTED, BLUE, RED},
+        {"pressed", ODA_SELECT, ODS_SELECTED, RED, BLUE},
+        {"released", ODA_SELECT, 0, BLUE, RED},
+        {"focused", ODA_FOCUS, ODS_FOCUS, BLUE, RED},
+    };
+    for (const auto& drawing : drawings) {
+        EXPECT_GT(LinkPixels(dialog, drawing.action, drawing.state, drawing.shown), 20) << drawing.name;
+        EXPECT_EQ(LinkPixels(dialog, drawing.action, drawing.state, drawing.absent), 0) << drawing.name;
+    }
+    char address[256] = {};
+    GetDlgItemTextA(dialog, IDC_LINK, address, sizeof address);
+    const LinkOpener shell = SetLinkOpener(RecordAddress);
+    openedAddresses.clear();
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LINK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_LINK)));
+    SetLinkOpener(shell);
+    EXPECT_EQ(std::string(address).rfind("http", 0), 0u) << address;
+    EXPECT_EQ(openedAddresses, std::vector<std::string>{address});
+    EXPECT_TRUE(IsWindow(dialog));
+    DestroyWindow(dialog);
+}
+
+UINT closingCommand = 0;
+int closingsSent = 0;
+
+// Sends the box its closing command; a box still open at the next tick is
+// ended here, so that the test fails rather than waits.
+void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box && closingsSent++ == 0)
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(closingCommand, BN_CLICKED), 0);
+    else if (box)
+        EndDialog(box, 0);
+}
+
+TEST(AboutBox, OpensFromTheMenuAndClosesByCancelAndByItsCloseButton) {
+    EmptyCatalogue();
+    MainWindowScope window;
+    for (const UINT command : {IDCANCEL, IDCLOSE}) {
+        closingCommand = command;
+        closingsSent = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseAboutBox);
+        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ID_HELP_ABOUT, 0), 0);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(closingsSent, 1) << command;
+    }
+}
+
+}  // namespace
