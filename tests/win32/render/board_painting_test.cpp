@@ -23,6 +23,7 @@ struct Pictures {
     const char* name;
     BitmapLayout source;
     BitmapLayout canvas;  // of the source's depth: both loaded from one file
+    bool screenFormat = false;  // both held as the game holds a 24-bit picture
 };
 
 const Pictures PICTURES[] = {
@@ -30,6 +31,8 @@ const Pictures PICTURES[] = {
     {"16-bit file", {WIDTH, HEIGHT, 16, PatternPixel}, {WIDTH, HEIGHT, 16, PatternPixel}},
     {"24-bit file", {WIDTH, HEIGHT, 24, PatternPixel}, {WIDTH, HEIGHT, 24, PatternPixel}},
     {"32-bit file", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 32, PatternPixel}},
+    {"24-bit file in the screen's format", {WIDTH, HEIGHT, 24, PatternPixel},
+     {WIDTH, HEIGHT, 24, PatternPixel}, true},
     {"top-down 24 bits on top-down 32", {WIDTH, HEIGHT, 24, PatternPixel, true},
      {WIDTH, HEIGHT, 32, PatternPixel, true}},
     // A canvas whose first and last rows are alike, in either order.
@@ -98,6 +101,10 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
                 PictureBitmap source, canvas;  // a fresh canvas shows what this drawing did
                 Make(source, pictures.source, file);
                 Make(canvas, pictures.canvas, file);
+                if (pictures.screenFormat) {
+                    source.UseScreenFormat();
+                    canvas.UseScreenFormat();
+                }
                 const int32_t width = pictures.source.width + 3, height = pictures.source.height + 2;
                 DrawingTarget target({width, height, 32, SolidPixel(MARK)});
                 const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24;
