@@ -1,0 +1,242 @@
+// Hostile input for the two checks that stand between the game and what it
+// reads from outside, over thousands of seeded cases: picture files of every
+// kind cut short or with mutated headers, and stored records with mutated
+// fields. Natively the run is under the sanitizers, so a stray read, an
+// overflow or other undefined behaviour in a check fails it too.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/random.h"
+#include "game/record_check.h"
+#include "game/shuffle.h"
+#include "render/picture_file_check.h"
+#include "tools/bitmaps/bitmap_file.h"
+
+namespace {
+
+uint64_t PageEnd(uint64_t length) {
+    return (length + 4095) / 4096 * 4096;
+}
+
+// A file of that length whose first bytes are bytes.
+int32_t Fits(const std::string& bytes, uint64_t length) {
+    const size_t head = static_cast<size_t>(std::min<uint64_t>(bytes.size(), length));
+    return FitsDeclaredLayout(reinterpret_cast<const uint8_t*>(bytes.data()), head, length);
+}
+
+// Every kind of file the writer makes, at random sizes: depth, header size,
+// top-down, run-length, colour count in the header.
+std::vector<BitmapLayout> EveryKind(std::mt19937& random) {
+    static const struct {
+        int32_t bits, header;
+        bool topDown, runLength;
+        int32_t colours;
+    } KINDS[] = {{1, 40, 0, 0, -1}, {4, 40, 0, 0, -1},   {8, 40, 0, 0, -1},  {16, 40, 0, 0, -1},
+                 {24, 40, 0, 0, -1}, {32, 40, 0, 0, -1}, {24, 40, 1, 0, -1}, {1, 12, 0, 0, -1},
+                 {4, 12, 0, 0, -1}, {8, 12, 0, 0, -1},   {24, 12, 0, 0, -1}, {8, 40, 0, 1, -1},
+                 {4, 40, 0, 1, -1}, {8, 108, 0, 0, -1},  {32, 124, 0, 0, -1}, {1, 40, 0, 0, 256},
+                 {8, 40, 0, 0, 3}};
+    std::vector<BitmapLayout> layouts;
+    for (const auto& kind : KINDS) {
+        BitmapLayout layout{1 + static_cast<int32_t>(random() % 120),
+                            1 + static_cast<int32_t>(random() % 120), kind.bits,
+                            [](int32_t x, int32_t y) { return MakeColour(x / 5 * 40, y * 9, 0); },
+                            kind.topDown};
+        layout.headerSize = kind.header;
+        layout.runLength = kind.runLength;
+        layout.declaredColours = kind.colours;
+        layouts.push_back(layout);
+    }
+    return layouts;
+}
+
+TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHoldsTheData) {
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 3; ++round)
+        for (const BitmapLayout& layout : EveryKind(random)) {
+            const std::string bytes = BitmapFileBytes(layout);
+            const uint64_t length = bytes.size();
+            const std::string kind = std::to_string(layout.bitsPerPixel) + " bits, header " +
+                                     std::to_string(layout.headerSize);
+            ASSERT_EQ(Fits(bytes, length), 1) << kind;
+            const uint64_t pixels = PixelDataOffset(layout);
+            for (int cut = 0; cut < 100; ++cut) {
+                const uint64_t kept = pixels + random() % (length - pixels);
+                ASSERT_EQ(Fits(bytes, kept), length <= PageEnd(kept) ? 1 : 0)
+                    << kind << ", " << kept << " of " << length << " bytes";
+            }
+        }
+}
+
+uint32_t Field16(const std::string& bytes, size_t at) {
+    return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8;
+}
+
+uint32_t Field32(const std::string& bytes, size_t at) {
+    return Field16(bytes, at) | Field16(bytes, at + 2) << 16;
+}
+
+double Signed32(const std::string& bytes, size_t at) {
+    return static_cast<int32_t>(Field32(bytes, at));
+}
+
+// A random byte, or a field that sizes what the loader reads set to a value
+// at or past a limit.
+void MutateHeader(std::string& bytes, std::mt19937& random) {
+    static const size_t FIELDS[] = {10, 14, 18, 22, 26, 30, 34, 46};
+    static const uint32_t VALUES[] = {0, 1, 2, 13, 14, 12, 40, 108, 124, 65535, 65536, 0x7FFFFFFF,
+                                      0x80000000, 0xFFFFFFFF, 0xFFFF0000};
+    const size_t field = FIELDS[random() % std::size(FIELDS)];
+    const size_t at = random() % 3 ? field : random() % PICTURE_HEAD_SIZE;
+    const uint32_t value = random() % 4 ? VALUES[random() % std::size(VALUES)] : random();
+    for (size_t i = 0; i < 4 && at + i < PICTURE_HEAD_SIZE; ++i)
+        bytes[at + i] = static_cast<char>(value >> 8 * i);
+}
+
+// The least a file holds for what its head declares, counted another way
+// than the check counts: byte-packed rows, or the run-length data, from the
+// pixel offset on.
+double LeastPixelEnd(const std::string& head) {
+    const bool core = Field32(head, 14) == 12;
+    const double width = core ? Field16(head, 18) : Signed32(head, 18);
+    const double height = core ? Field16(head, 20) : Signed32(head, 22);
+    const double bits = Field16(head, core ? 24 : 28);
+    const uint32_t compression = core ? 0 : Field32(head, 30);
+    const bool runLength = compression == 1 || compression == 2;
+    const double raster = std::abs(height) * std::ceil(width * bits / 8);
+    return Field32(head, 10) + (runLength ? Field32(head, 34) : raster);
+}
+
+TEST(PictureFileCheck, ATakenFileHoldsWhatItsMutatedHeaderDeclares) {
+    std::mt19937 random(7);
+    std::vector<std::string> files;
+    for (const BitmapLayout& layout : EveryKind(random))
+        files.push_back(BitmapFileBytes(layout) + std::string(PICTURE_HEAD_SIZE, '\0'));
+    for (int i = 0; i < 30000; ++i) {
+        std::string bytes = files[i % files.size()];
+        for (uint32_t n = 1 + random() % 3; n > 0; --n)
+            MutateHeader(bytes, random);
+        const uint64_t length = random() % bytes.size() + (random() % 8 ? 0 : 1ull << 32);
+        if (!Fits(bytes, length))
+            continue;
+        std::string head = bytes.substr(0, std::min<uint64_t>(length, PICTURE_HEAD_SIZE));
+        head.resize(PICTURE_HEAD_SIZE, '\0');  // as the loader sees a shorter file
+        ASSERT_TRUE(head[0] == 'B' && head[1] == 'M') << "case " << i;
+        ASSERT_LE(LeastPixelEnd(head), static_cast<double>(PageEnd(length))) << "case " << i;
+        if (length >= PICTURE_HEAD_SIZE) {
+            ASSERT_EQ(Fits(bytes, length + random() % 100000), 1) << "longer, case " << i;
+        }
+    }
+}
+
+// The invariants of a record, checked another way than the game checks
+// them: a board's parity from the cycles of its permutation.
+bool SlidesCanSolve(const Board& board, int32_t n) {
+    std::vector<int32_t> tiles;  // row by row, the empty cell as tile N*N-1
+    std::vector<bool> seen(n * n, false), visited(n * n, false);
+    int32_t empty = 0;
+    for (int32_t i = 0; i < n * n; ++i) {
+        const int32_t cell = CellAt(board, i / n, i % n);
+        if (cell < EMPTY_CELL || cell > n * n - 2)
+            return false;
+        empty = cell == EMPTY_CELL ? i : empty;
+        tiles.push_back(cell == EMPTY_CELL ? n * n - 1 : cell);
+        if (seen[tiles.back()])
+            return false;
+        seen[tiles.back()] = true;
+    }
+    int32_t exchanges = 0;  // a cycle of length L takes L - 1
+    for (int32_t i = 0; i < n * n; ++i) {
+        for (int32_t j = tiles[i]; !visited[i] && j != i; j = tiles[j], ++exchanges)
+            visited[j] = true;
+        visited[i] = true;
+    }
+    return exchanges % 2 == (2 * n - 2 - empty / n - empty % n) % 2;
+}
+
+bool HoldsSolvedArrangement(const Board& board, int32_t n, int32_t lastCell) {
+    for (int32_t i = 0; i < n * n; ++i)
+        if (CellAt(board, i / n, i % n) != (i == n * n - 1 ? lastCell : i))
+            return false;
+    return true;
+}
+
+bool KeepsInvariants(const GameState& record) {
+    const int32_t n = record.gridSize;
+    const auto isFlag = [](int32_t value) { return value == 0 || value == 1; };
+    if (n < 3 || n > 5 || !std::memchr(record.picturePath, '\0', PICTURE_PATH_SIZE) ||
+        !isFlag(record.previewOn) || !isFlag(record.solved))
+        return false;
+    if (record.solved)
+        return !record.previewOn && HoldsSolvedArrangement(record.board, n, n * n - 1);
+    if (record.previewOn)
+        return HoldsSolvedArrangement(record.board, n, EMPTY_CELL) &&
+               SlidesCanSolve(record.savedBoard, n);
+    return SlidesCanSolve(record.board, n);
+}
+
+// A record as the game writes it: playing, in the preview or solved.
+GameState GameRecord(std::mt19937& random) {
+    gameState = DEFAULT_GAME_STATE;
+    gameState.soundOn = static_cast<int32_t>(random() % 2);
+    gameState.gridSize = 3 + static_cast<int32_t>(random() % 3);
+    std::strcpy(gameState.picturePath, "C:\\GRY\\PUZZLE1.BMP");
+    SeedRandom(random());
+    ShuffleBoard();
+    const int32_t state = static_cast<int32_t>(random() % 3);
+    if (state > 0) {
+        gameState.savedBoard = gameState.board;
+        SetSolvedBoard();
+    }
+    gameState.previewOn = state == 1;
+    gameState.solved = state == 2;
+    if (state == 2)
+        CellAt(gameState.board, gameState.gridSize - 1, gameState.gridSize - 1) =
+            gameState.gridSize * gameState.gridSize - 1;
+    return gameState;
+}
+
+void MutateRecord(GameState& record, std::mt19937& random) {
+    static const int32_t VALUES[] = {-2, -1, 0, 1, 2, 3, 4, 5, 6, 8, 15, 24, INT32_MIN, INT32_MAX};
+    int32_t* const fields[] = {&record.gridSize, &record.previewOn, &record.solved,
+                               &record.board.cells[random() % BOARD_CELLS],
+                               &record.savedBoard.cells[random() % BOARD_CELLS]};
+    Board& board = random() % 2 ? record.board : record.savedBoard;
+    switch (random() % 4) {
+    case 0:
+        std::swap(board.cells[random() % BOARD_CELLS], board.cells[random() % BOARD_CELLS]);
+        break;
+    case 1: std::memset(record.picturePath, 'A', PICTURE_PATH_SIZE); break;
+    default: *fields[random() % std::size(fields)] = VALUES[random() % std::size(VALUES)]; break;
+    }
+}
+
+TEST(RestoredRecordCheck, TakesExactlyTheRecordsThatKeepEveryInvariantAndLeavesThemAsStored) {
+    const GameState saved = gameState;
+    std::mt19937 random(1207);
+    for (int i = 0; i < 20000; ++i) {
+        GameState record = GameRecord(random);
+        for (uint32_t n = random() % 4; n > 0; --n)
+            MutateRecord(record, random);
+        GameState restored = record;
+        const int32_t taken = AcceptRestoredRecord(restored);
+        if (record.gridSize == 0)
+            record.gridSize = DEFAULT_GRID_SIZE;
+        ASSERT_EQ(taken, KeepsInvariants(record) ? 1 : 0) << "case " << i;
+        if (taken) {
+            ASSERT_EQ(std::memcmp(&restored, &record, sizeof record), 0) << "case " << i;
+        } else {
+            ASSERT_TRUE(restored.gridSize >= 3 && restored.gridSize <= 5) << "case " << i;
+        }
+    }
+    gameState = saved;
+}
+
+}  // namespace
