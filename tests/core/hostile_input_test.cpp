@@ -116,22 +116,26 @@ double LeastPixelEnd(const std::string& head) {
 
 TEST(PictureFileCheck, ATakenFileHoldsWhatItsMutatedHeaderDeclares) {
     std::mt19937 random(7);
-    std::vector<std::string> files;
-    for (const BitmapLayout& layout : EveryKind(random))
-        files.push_back(BitmapFileBytes(layout) + std::string(PICTURE_HEAD_SIZE, '\0'));
+    std::vector<std::pair<std::string, uint64_t>> files;  // first bytes and length
+    for (const BitmapLayout& layout : EveryKind(random)) {
+        const std::string bytes = BitmapFileBytes(layout);
+        files.emplace_back(bytes.substr(0, PICTURE_HEAD_SIZE), bytes.size());
+        files.back().first.resize(PICTURE_HEAD_SIZE, '\0');
+    }
     for (int i = 0; i < 30000; ++i) {
-        std::string bytes = files[i % files.size()];
+        std::string head = files[i % files.size()].first;
         for (uint32_t n = 1 + random() % 3; n > 0; --n)
-            MutateHeader(bytes, random);
-        const uint64_t length = random() % bytes.size() + (random() % 8 ? 0 : 1ull << 32);
-        if (!Fits(bytes, length))
+            MutateHeader(head, random);
+        const uint64_t written = files[i % files.size()].second;
+        const uint64_t length = random() % (2 * written) + (random() % 8 ? 0 : 1ull << 32);
+        if (!Fits(head, length))
             continue;
-        std::string head = bytes.substr(0, std::min<uint64_t>(length, PICTURE_HEAD_SIZE));
-        head.resize(PICTURE_HEAD_SIZE, '\0');  // as the loader sees a shorter file
-        ASSERT_TRUE(head[0] == 'B' && head[1] == 'M') << "case " << i;
-        ASSERT_LE(LeastPixelEnd(head), static_cast<double>(PageEnd(length))) << "case " << i;
+        std::string seen = head.substr(0, std::min<uint64_t>(length, PICTURE_HEAD_SIZE));
+        seen.resize(PICTURE_HEAD_SIZE, '\0');  // as the loader sees a shorter file
+        ASSERT_TRUE(seen[0] == 'B' && seen[1] == 'M') << "case " << i;
+        ASSERT_LE(LeastPixelEnd(seen), static_cast<double>(PageEnd(length))) << "case " << i;
         if (length >= PICTURE_HEAD_SIZE) {
-            ASSERT_EQ(Fits(bytes, length + random() % 100000), 1) << "longer, case " << i;
+            ASSERT_EQ(Fits(head, length + random() % 100000), 1) << "longer, case " << i;
         }
     }
 }
