@@ -16,17 +16,18 @@ constexpr size_t PICTURE_HEAD_SIZE = 54;
 // first headLength bytes (PICTURE_HEAD_SIZE, or the whole of a shorter file);
 // bytes past them read as zero, as past the end of a mapped file.
 //
-// The rule, as measured with the loader: it reads the headers, the colour
-// table (the count in the header, at most 256; 2^bits when it is 0 and the
-// depth is 8 bits or less; three masks more for bit fields), then the pixels
-// from the offset in the file header, or from right after the table when that
-// offset is 0: |height| rows of ((width * bits + 31) / 32) * 4 bytes, or the
-// image size in the header for run-length data. Bytes past the end of the
-// file up to the end of its last 4 KiB page read as zeros, so a file a few
-// bytes short loads with its last rows black; one byte beyond faults.
-// Refused as well, though the loader could read them without a fault: a
-// header of another size than 12, 40, 108 or 124 bytes, a width outside 1 to
-// 65535 and a height of 0 (none of them loads), a pixel offset inside the
-// file header (a 64-bit loader reads it 4 GiB away), and rows cut off from a
-// top-down file (Windows reads them, Wine does not).
+// What the loader reads: the headers and the colour table (the header's
+// colour count, at most 256, or 2^bits at 8 bits or fewer when the count is
+// 0; three masks more for bit fields), then the pixels from the file header's
+// offset, or from right after the table when that offset is 0: |height| rows
+// of ((width * bits + 31) / 32) * 4 bytes, or the header's image size for
+// run-length data. Past the end of the file the bytes up to the end of its
+// last 4 KiB page read as zeros, so a file a few bytes short loads with its
+// last rows black; a read beyond that page faults.
+// Refused too, though the loader may not fault on them: a header of another
+// size than 12, 40, 108 or 124 bytes, a width outside 1 to 65535 or a height
+// of 0 (none of these loads), a pixel offset inside the file header (a 64-bit
+// loader reads 4 GiB away), a top-down file short of rows (Windows reads
+// them), and run-length data whose image size reaches past the last page
+// though its end-of-bitmap mark comes sooner.
 int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t fileLength);
