@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/about_dialog.h"
 #include "app/game_shell.h"
 #include "app/process_state.h"
@@ -52,6 +54,24 @@ void GrowToClientSize(HWND window, SIZE client) {
     MoveWindow(window, windowRect.left, windowRect.top,
                windowRect.right - windowRect.left + (missingWidth > 0 ? missingWidth : 0),
                windowRect.bottom - windowRect.top + (missingHeight > 0 ? missingHeight : 0), TRUE);
+}
+
+// Moves the window only as far as needed to lie on its monitor's work area;
+// one larger than the work area keeps its caption and menu at the top left.
+void KeepOnWorkArea(HWND window) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    RECT placed;
+    if (!GetWindowRect(window, &placed) ||
+        !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const LONG width = placed.right - placed.left;
+    const LONG height = placed.bottom - placed.top;
+    const LONG left = std::max(work.left, std::min(placed.left, work.right - width));
+    const LONG top = std::max(work.top, std::min(placed.top, work.bottom - height));
+    if (left != placed.left || top != placed.top)
+        SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void RepaintWindow(HWND window) {
@@ -119,8 +139,10 @@ HWND CreateMainWindow() {
     const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
     HWND window = CreateWindowExA(0, MAIN_CLASS_NAME, title, MAIN_WINDOW_STYLE, x, y, outer.width,
                                   outer.height, nullptr, nullptr, moduleHandle, nullptr);
-    if (window)
+    if (window) {
         GrowToClientSize(window, client);
+        KeepOnWorkArea(window);
+    }
     return window;
 }
 
@@ -131,6 +153,7 @@ void FitWindowToPicture() {
     GetWindowRect(mainWindow, &windowRect);
     MoveWindow(mainWindow, windowRect.left, windowRect.top, outer.width, outer.height, TRUE);
     GrowToClientSize(mainWindow, client);
+    KeepOnWorkArea(mainWindow);
 }
 
 void RepaintBoard() {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "render/direct_pixels.h"
+#include "render/picture_file.h"
 #include "render/tile_geometry.h"
 
 namespace {
@@ -179,7 +180,7 @@ PictureBitmap::~PictureBitmap() {
 
 int PictureBitmap::Load(HINSTANCE instance, const char* path) {
     Release();
-    if (!path)
+    if (!path || !PictureFileFitsItsHeader(path))
         return 0;
     return Attach(static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS)));
 }

@@ -6,8 +6,12 @@
 namespace {
 
 constexpr int32_t FILE_HEADER_SIZE = 14;
+constexpr int32_t CORE_HEADER_SIZE = 12;
 constexpr int32_t INFO_HEADER_SIZE = 40;
 constexpr int32_t PELS_PER_METRE = 2835;  // 72 dots per inch
+constexpr uint32_t BI_RLE8 = 1;
+constexpr uint32_t BI_RLE4 = 2;
+constexpr int32_t MAX_RUN = 255;
 
 uint32_t SquaredDistance(Colour a, Colour b) {
     const int32_t red = static_cast<int32_t>(RedOf(a)) - static_cast<int32_t>(RedOf(b));
@@ -69,6 +73,70 @@ std::string PackRow(const BitmapLayout& layout, const std::vector<Colour>& table
     return row;
 }
 
+// Runs of one colour index along each row, bottom row first; an end of line
+// after each row but the last, which ends the bitmap.
+std::string RunLengthRows(const BitmapLayout& layout, const std::vector<Colour>& table) {
+    std::string bytes;
+    for (int32_t y = layout.height - 1; y >= 0; --y) {
+        for (int32_t x = 0; x < layout.width;) {
+            const uint32_t index = NearestIndex(table, layout.pixel(x, y));
+            int32_t run = 1;
+            while (x + run < layout.width && run < MAX_RUN &&
+                   NearestIndex(table, layout.pixel(x + run, y)) == index)
+                ++run;
+            bytes += static_cast<char>(run);
+            bytes += static_cast<char>(layout.bitsPerPixel == 4 ? index << 4 | index : index);
+            x += run;
+        }
+        bytes += '\0';
+        bytes += static_cast<char>(y == 0 ? 1 : 0);
+    }
+    return bytes;
+}
+
+std::string PixelData(const BitmapLayout& layout, const std::vector<Colour>& table) {
+    if (layout.runLength)
+        return RunLengthRows(layout, table);
+    std::string rows;
+    for (int32_t i = 0; i < layout.height; ++i)
+        rows += PackRow(layout, table, layout.topDown ? i : layout.height - 1 - i);
+    return rows;
+}
+
+bool IsCore(const BitmapLayout& layout) {
+    return layout.headerSize == CORE_HEADER_SIZE;
+}
+
+uint32_t Compression(const BitmapLayout& layout) {
+    if (!layout.runLength)
+        return 0;
+    return layout.bitsPerPixel == 4 ? BI_RLE4 : BI_RLE8;
+}
+
+void PutInfoHeader(std::string& bytes, const BitmapLayout& layout, size_t tableSize,
+                   size_t pixelBytes) {
+    Put32(bytes, static_cast<uint32_t>(layout.width));
+    Put32(bytes, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
+    Put16(bytes, 1);  // planes
+    Put16(bytes, static_cast<uint32_t>(layout.bitsPerPixel));
+    Put32(bytes, Compression(layout));
+    Put32(bytes, static_cast<uint32_t>(pixelBytes));
+    Put32(bytes, PELS_PER_METRE);
+    Put32(bytes, PELS_PER_METRE);
+    const bool tableCount = layout.declaredColours < 0;
+    Put32(bytes, static_cast<uint32_t>(tableCount ? tableSize : layout.declaredColours));
+    Put32(bytes, 0);  // every colour important
+    // The fields a V4 or V5 header adds, all zero.
+    bytes.append(static_cast<size_t>(layout.headerSize - INFO_HEADER_SIZE), '\0');
+}
+
+void PutCoreHeader(std::string& bytes, const BitmapLayout& layout) {
+    Put16(bytes, static_cast<uint32_t>(layout.width));
+    Put16(bytes, static_cast<uint32_t>(layout.height));
+    Put16(bytes, 1);  // planes
+    Put16(bytes, static_cast<uint32_t>(layout.bitsPerPixel));
+}
+
 uint32_t Expand5(uint32_t value) {
     const uint32_t five = value >> 3;
     return five << 3 | five >> 2;
@@ -112,34 +180,32 @@ Colour StoredColour(const BitmapLayout& layout, Colour colour) {
 }
 
 int32_t PixelDataOffset(const BitmapLayout& layout) {
-    return FILE_HEADER_SIZE + INFO_HEADER_SIZE + 4 * static_cast<int32_t>(TableOf(layout).size());
+    const int32_t entryBytes = IsCore(layout) ? 3 : 4;
+    return FILE_HEADER_SIZE + layout.headerSize +
+           entryBytes * static_cast<int32_t>(TableOf(layout).size());
 }
 
 std::string BitmapFileBytes(const BitmapLayout& layout) {
     const std::vector<Colour> table = TableOf(layout);
     const int32_t dataOffset = PixelDataOffset(layout);
-    const int32_t imageSize = RowBytes(layout.width, layout.bitsPerPixel) * layout.height;
+    const std::string pixels = PixelData(layout, table);
 
     std::string bytes = "BM";
-    Put32(bytes, static_cast<uint32_t>(dataOffset + imageSize));
+    Put32(bytes, static_cast<uint32_t>(dataOffset + pixels.size()));
     Put32(bytes, 0);  // reserved
     Put32(bytes, static_cast<uint32_t>(dataOffset));
-    Put32(bytes, INFO_HEADER_SIZE);
-    Put32(bytes, static_cast<uint32_t>(layout.width));
-    Put32(bytes, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
-    Put16(bytes, 1);  // planes
-    Put16(bytes, static_cast<uint32_t>(layout.bitsPerPixel));
-    Put32(bytes, 0);  // no compression
-    Put32(bytes, static_cast<uint32_t>(imageSize));
-    Put32(bytes, PELS_PER_METRE);
-    Put32(bytes, PELS_PER_METRE);
-    Put32(bytes, static_cast<uint32_t>(table.size()));
-    Put32(bytes, 0);  // every colour important
-    for (const Colour colour : table)  // blue, green, red, 0
-        Put32(bytes, BlueOf(colour) | GreenOf(colour) << 8 | RedOf(colour) << 16);
-    for (int32_t i = 0; i < layout.height; ++i)
-        bytes += PackRow(layout, table, layout.topDown ? i : layout.height - 1 - i);
-    return bytes;
+    Put32(bytes, static_cast<uint32_t>(layout.headerSize));
+    if (IsCore(layout))
+        PutCoreHeader(bytes, layout);
+    else
+        PutInfoHeader(bytes, layout, table.size(), pixels.size());
+    for (const Colour colour : table) {  // blue, green, red and, but in a core header, 0
+        Put16(bytes, BlueOf(colour) | GreenOf(colour) << 8);
+        bytes += static_cast<char>(RedOf(colour));
+        if (!IsCore(layout))
+            bytes += '\0';
+    }
+    return bytes + pixels;
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {

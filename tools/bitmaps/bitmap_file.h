@@ -1,7 +1,9 @@
 // The one writer of Windows bitmap files, for the sample-picture generator,
 // the tests and the benchmark: every depth the system loads (1, 4, 8, 16, 24
-// and 32 bits per pixel), bottom-up or top-down, from a pixel function.
-// No Windows header: it builds natively and for Windows.
+// and 32 bits per pixel), bottom-up or top-down, from a pixel function; with
+// the core, info, V4 or V5 header, run-length data at 4 and 8 bits, and any
+// colour count in the header. No Windows header: it builds natively and for
+// Windows.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +29,9 @@ struct BitmapLayout {
     PixelFunction pixel;        // at 8 bits or fewer: the nearest colour-table entry is stored
     bool topDown = false;       // rows stored top row first (negative height in the header)
     std::vector<Colour> colourTable = {};  // at 8 bits or fewer; empty: DefaultColourTable
+    int32_t headerSize = 40;     // 12 (core: no top-down, a full colour table), 40, 108 or 124
+    bool runLength = false;      // RLE8 or RLE4 at 8 or 4 bits, bottom-up: runs of one colour
+    int32_t declaredColours = -1;  // the colour count in an info header; -1: the table's size
 };
 
 // The colour table written for 1, 4 and 8 bits per pixel (empty above that):
