@@ -94,6 +94,7 @@ TEST_F(PressAndRelease, OnlyAReleaseInTheLastPressedCellMovesItsTile) {
         {"one point", 350, 350, 350, 350, slides14},
         {"two corners of one cell", 300, 300, 399, 399, slides14},
         {"the strip beyond the grid", 400, 350, 400, 350, {}},
+        {"one column, two rows", 250, 50, 250, 250, {}},
         {"two cells that both border the gap", 150, 350, 350, 350, {}},
         {"a release alone, in the cell pressed before", NO_PRESS, 0, 150, 350, {MOVE_SOUND, "slide 13 1,3->2,3"}},
     };

@@ -48,37 +48,23 @@ void Preview(GameState& r) {
     r.board = BoardOf(SOLVED_4);
 }
 
+// Which records are sound is the hostile-input property's subject; these
+// show what each state keeps and what a refused record keeps.
 const RecordCase RECORDS[] = {
-    {"playing at 3", 3, [](GameState&) {}, true, 3},
+    {"playing", 3, [](GameState&) {}, true, 3},
     {"grid size 0, read as 4", 4, [](GameState& r) { r.gridSize = 0; }, true, 4},
     {"preview", 4, Preview, true, 4},
     {"solved", 4, [](GameState& r) { r.solved = 1, r.board = BoardOf(WON_4); }, true, 4},
-    {"gap one slide up, even width", 4,
-     [](GameState& r) { r.board = BoardOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, X, 12, 13, 14, 11}); }, true, 4},
     {"junk outside the grid, NUL in the path's last byte", 3,
      [](GameState& r) {
          r.board = BoardOf({0, 1, 2, 3, 4, 5, 6, 7, X}, -12345);
          std::memset(r.picturePath, 'A', PICTURE_PATH_SIZE - 1);
      },
      true, 3},
-    {"grid size 2", 4, [](GameState& r) { r.gridSize = 2; }, false, 4},
     {"grid size 6", 5, [](GameState& r) { r.gridSize = 6; }, false, 4},
     {"path without NUL", 5, [](GameState& r) { std::memset(r.picturePath, 'A', PICTURE_PATH_SIZE); }, false, 5},
-    {"previewOn -1", 3, [](GameState& r) { r.previewOn = -1; }, false, 3},
-    {"solved 2", 3, [](GameState& r) { r.solved = 2; }, false, 3},
-    {"preview and solved", 4, [](GameState& r) { Preview(r), r.solved = 1; }, false, 4},
-    {"two tiles exchanged", 5, [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); }, false, 5},
-    {"tiles in order, gap four slides away, even width", 4,
-     [](GameState& r) { r.board = BoardOf({0, 1, 2, 3, 4, 5, 6, 7, X, 8, 9, 10, 11, 12, 13, 14}); }, false, 4},
-    {"a tile twice", 3, [](GameState& r) { r.board.cells[0] = r.board.cells[1]; }, false, 3},
-    {"a tile beyond the board", 3, [](GameState& r) { r.board.cells[0] = 99; }, false, 3},
-    {"playing with the last tile in", 4, [](GameState& r) { r.board = BoardOf(WON_4); }, false, 4},
-    {"solved on a playing board", 4, [](GameState& r) { r.solved = 1; }, false, 4},
-    {"solved without the last tile", 4, [](GameState& r) { r.solved = 1, r.board = BoardOf(SOLVED_4); }, false, 4},
-    {"preview showing the game", 4, [](GameState& r) { Preview(r), r.board = r.savedBoard; }, false, 4},
+    {"two tiles exchanged", 3, [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); }, false, 3},
     {"preview parking a won board", 4, [](GameState& r) { Preview(r), r.savedBoard = BoardOf(WON_4); }, false, 4},
-    {"preview parking an unsolvable board", 4,
-     [](GameState& r) { Preview(r), std::swap(r.savedBoard.cells[0], r.savedBoard.cells[1]); }, false, 4},
 };
 
 TEST(RestoredRecord, ASoundRecordIsTakenAsStoredAnyOtherResetToTheDefaults) {
