@@ -55,6 +55,8 @@ const RecordCase RECORDS[] = {
     {"grid size 0, read as 4", 4, [](GameState& r) { r.gridSize = 0; }, true, 4},
     {"preview", 4, Preview, true, 4},
     {"solved", 4, [](GameState& r) { r.solved = 1, r.board = BoardOf(WON_4); }, true, 4},
+    {"gap one slide up, even width", 4,
+     [](GameState& r) { r.board = BoardOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, X, 12, 13, 14, 11}); }, true, 4},
     {"junk outside the grid, NUL in the path's last byte", 3,
      [](GameState& r) {
          r.board = BoardOf({0, 1, 2, 3, 4, 5, 6, 7, X}, -12345);
