@@ -11,11 +11,7 @@ void SetSolvedBoard() {
     CellAt(gameState.board, n - 1, n - 1) = EMPTY_CELL;
 }
 
-int32_t IsSolved() {
-    return IsSolvedBoard(gameState.board, gameState.gridSize);
-}
-
-int32_t IsSolvedBoard(const Board& board, int32_t n) {
+int32_t IsSolved(const Board& board, int32_t n) {
     for (int32_t row = 0; row < n; ++row)
         for (int32_t column = 0; column < n; ++column) {
             if (row == n - 1 && column == n - 1)

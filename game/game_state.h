@@ -57,9 +57,6 @@ inline int32_t CellAt(const Board& board, int32_t row, int32_t column) {
 // cells outside the grid keep what they hold.
 void SetSolvedBoard();
 
-// 1 when every used cell of gameState.board but the bottom-right one holds
-// its own tile.
-int32_t IsSolved();
-
-// The same test on any board of grid size n.
-int32_t IsSolvedBoard(const Board& board, int32_t n);
+// 1 when every used cell of a board of grid size n but the bottom-right one
+// holds its own tile.
+int32_t IsSolved(const Board& board, int32_t n);

@@ -73,7 +73,7 @@ int32_t MakeMove(GameState& state, const TileMove& move) {
     BoardCell(state.board, move.to) = BoardCell(state.board, move.from);
     BoardCell(state.board, move.from) = EMPTY_CELL;
     const int32_t n = state.gridSize;
-    if (!IsSolvedBoard(state.board, n))
+    if (!IsSolved(state.board, n))
         return 0;
     state.solved = 1;
     CellAt(state.board, n - 1, n - 1) = n * n - 1;

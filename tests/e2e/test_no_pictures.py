@@ -6,6 +6,7 @@ import os
 import shutil
 import struct
 
+import puzzle_driver as driver
 from puzzle_driver import check
 
 
