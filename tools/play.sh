@@ -29,6 +29,7 @@ cmake --build --preset win32 --target Puzzle
 
 game_dir=build/win32/play
 mkdir -p "$game_dir"
+rm -f "$game_dir"/Puzzle*.bmp
 cp build/win32/Puzzle.exe "$game_dir/"
 cp app/assets/samples/Puzzle*.bmp "$game_dir/"
 echo "The game is in $game_dir/"
