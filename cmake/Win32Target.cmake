@@ -3,15 +3,29 @@
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
+# The build's platform, win32 or win64: it names the release archive and the
+# Wine prefix (a 32-bit prefix for the 32-bit build, a 64-bit one for the
+# 64-bit build).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(PUZZLE_PLATFORM win64)
+else()
+  set(PUZZLE_PLATFORM win32)
+endif()
+
 if(CMAKE_CROSSCOMPILING)
   set(PUZZLE_WINE_DIR "${CMAKE_BINARY_DIR}/wine")
-  # A 32-bit prefix for the 32-bit build, a 64-bit one for the 64-bit build.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(PUZZLE_WINE_ARCH win64)
-  else()
-    set(PUZZLE_WINE_ARCH win32)
-  endif()
+  set(PUZZLE_WINE_ARCH ${PUZZLE_PLATFORM})
   set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/wine-run.sh;${PUZZLE_WINE_DIR}")
 endif()
 
 set(PUZZLE_WIN32_LIBS gdi32 user32 winmm advapi32 shell32 kernel32)
+
+# The shipped code is built small. Nothing in it throws or catches, and it
+# runs on one thread: without these options the static C++ runtime brings in
+# its exception machinery, its name demangler and a thread library, most of
+# the executable. The tests keep exceptions for GoogleTest. (Type information
+# stays: the tests derive from the catalogue's arrays.)
+function(build_for_size target)
+  target_compile_options(${target} PRIVATE
+    -Os -fno-exceptions -fno-threadsafe-statics -ffunction-sections -fdata-sections)
+endfunction()
