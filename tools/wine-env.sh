@@ -3,6 +3,9 @@
 #   wine-env.sh start DIR [win32|win64]
 #                           create the prefix on first use (32-bit unless told),
 #                           start Xvfb and a persistent wine server
+#   wine-env.sh prepare DIR [win32|win64]
+#                           only create the prefix (no display, nothing left
+#                           running), ahead of a start: it can run beside a build
 #   wine-env.sh stop DIR    stop both
 #   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
 # DIR/prefix is the prefix, DIR/display the X display, DIR/drive-p the folder
@@ -33,6 +36,13 @@ wine_environment() {
   export PATH="$dir/bin:$PATH" WINELOADER="/usr/lib/wine/$loader" WINESERVER="/usr/lib/wine/wineserver$bits"
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
+}
+
+# A prefix of another architecture is replaced.
+use_arch() {
+  local dir=$1 arch=$2
+  [ -d "$dir/prefix" ] && [ "$(cat "$dir/arch" 2>/dev/null)" != "$arch" ] && rm -rf "$dir/prefix"
+  link_loaders "$dir" "$arch"
 }
 
 create_prefix() {
@@ -78,10 +88,15 @@ stop_all() {
 case "${1:-}" in
   environment)
     wine_environment "$2" ;;
+  prepare)
+    dir=$(mkdir -p "$2" && cd "$2" && pwd)
+    use_arch "$dir" "${3:-win32}"
+    wine_environment "$dir"
+    unset DISPLAY
+    create_prefix "$dir" ;;
   start)
     dir=$(mkdir -p "$2" && cd "$2" && pwd)
-    [ -d "$dir/prefix" ] && [ "$(cat "$dir/arch" 2>/dev/null)" != "${3:-win32}" ] && rm -rf "$dir/prefix"
-    link_loaders "$dir" "${3:-win32}"
+    use_arch "$dir" "${3:-win32}"
     stop_all "$dir"
     start_xvfb "$dir"
     wine_environment "$dir"
@@ -92,5 +107,5 @@ case "${1:-}" in
   stop)
     stop_all "$2" ;;
   *)
-    echo "usage: $0 start DIR [win32|win64] | stop DIR" >&2; exit 2 ;;
+    echo "usage: $0 start|prepare DIR [win32|win64] | stop DIR" >&2; exit 2 ;;
 esac
