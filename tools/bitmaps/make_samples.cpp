@@ -409,7 +409,7 @@ private:
 
 // The sixteen colours of the window: lead, then the glass.
 const std::vector<Colour> GLASS_TABLE = {
-    MakeColour(18, 16, 22),    MakeColour(24, 58, 160),   MakeColour(84, 148, 222),
+    MakeColour(0, 0, 0),       MakeColour(24, 58, 160),   MakeColour(84, 148, 222),
     MakeColour(176, 22, 42),   MakeColour(230, 104, 138), MakeColour(238, 150, 28),
     MakeColour(252, 214, 78),  MakeColour(22, 128, 72),   MakeColour(128, 196, 92),
     MakeColour(112, 52, 156),  MakeColour(40, 176, 176),  MakeColour(228, 226, 200),
@@ -1073,6 +1073,7 @@ Colour MeanColour(const std::vector<Colour>& colours) {
 
 // A colour table fitted to the picture by median cut: the box with the most
 // pixels times spread is split at its median until there are `size` boxes.
+// Black comes on top, so that the game's empty cell is black on this picture too.
 std::vector<Colour> MedianCutTable(const Image& image, size_t size) {
     std::vector<Colour> all;
     for (const Rgb& pixel : image.pixels)
@@ -1094,7 +1095,7 @@ std::vector<Colour> MedianCutTable(const Image& image, size_t size) {
         *widest = Measured(std::vector<Colour>(colours.begin(), middle));
         boxes.push_back(Measured(std::vector<Colour>(middle, colours.end())));
     }
-    std::vector<Colour> table;
+    std::vector<Colour> table{MakeColour(0, 0, 0)};
     for (const ColourBox& box : boxes)
         table.push_back(MeanColour(box.colours));
     return table;
@@ -1125,7 +1126,7 @@ bool WriteSample(const std::string& directory, const Sample& sample) {
     if (ownTable)
         layout.colourTable = GLASS_TABLE;
     else if (sample.bitsPerPixel == 8)
-        layout.colourTable = MedianCutTable(image, 256);
+        layout.colourTable = MedianCutTable(image, 255);
     const bool dither = sample.bitsPerPixel == 8;
     layout.pixel = [&image, dither](int32_t x, int32_t y) {
         return ToColour(dither ? Dithered(image.At(x, y), x, y) : image.At(x, y));
