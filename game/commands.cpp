@@ -1,10 +1,12 @@
 // The game commands: new game, grid size, preview and resume, sound switch.
 #include "game/commands.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "catalogue/picture_catalogue.h"
+#include "catalogue/zeroed_memory.h"
 #include "game/game_state.h"
 #include "game/shell.h"
 #include "game/shuffle.h"
@@ -19,8 +21,7 @@ void SetPicturePath(const char* path) {
 }
 
 // The first picture not yet tried, from index on and wrapping round.
-int32_t UntriedFrom(int32_t index, const std::vector<uint8_t>& tried) {
-    const int32_t count = static_cast<int32_t>(tried.size());
+int32_t UntriedFrom(int32_t index, const uint8_t* tried, int32_t count) {
     while (tried[index])
         index = (index + 1) % count;
     return index;
@@ -30,11 +31,14 @@ int32_t UntriedFrom(int32_t index, const std::vector<uint8_t>& tried) {
 // loads; when none does, the current picture stays.
 void TakeNextLoadablePicture() {
     const int32_t count = PictureCount();
-    std::vector<uint8_t> tried(count, 0);
+    // A plain block rather than a container keeps the C++ runtime's
+    // exception machinery out of the executable.
+    const std::unique_ptr<uint8_t[], decltype(&std::free)> tried(
+        static_cast<uint8_t*>(AllocateZeroed(static_cast<size_t>(count), 1)), std::free);
     char currentPath[PICTURE_PATH_SIZE];
     std::memcpy(currentPath, gameState.picturePath, PICTURE_PATH_SIZE);
     for (int32_t attempt = 0; attempt < count; ++attempt) {
-        const int32_t index = UntriedFrom(ChooseNextPicture(), tried);
+        const int32_t index = UntriedFrom(ChooseNextPicture(), tried.get(), count);
         tried[index] = 1;
         SetPicturePath(PicturePath(index));
         if (LoadBothPictures())

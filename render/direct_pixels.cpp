@@ -1,8 +1,9 @@
 // Direct access to the pixels of DIB sections, and how GDI maps them.
 #include "render/direct_pixels.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -62,11 +63,12 @@ RowOrder OrderReadAt(HDC dc, HBITMAP bitmap, const DirectPixels& pixels, int32_t
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = static_cast<WORD>(pixels.bytesPerPixel * 8);
     info.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint8_t> row(static_cast<size_t>(pixels.stride));
-    if (GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1, row.data(), &info,
-                  DIB_RGB_COLORS) != 1)
+    const std::unique_ptr<uint8_t[], decltype(&std::free)> row(
+        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(pixels.stride), 1)), std::free);
+    if (!row || GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1, row.get(), &info,
+                          DIB_RGB_COLORS) != 1)
         return RowOrder::Unknown;
-    const uint8_t* pixel = row.data() + x * pixels.bytesPerPixel;
+    const uint8_t* pixel = row.get() + x * pixels.bytesPerPixel;
     const COLORREF copied = RGB(pixel[2], pixel[1], pixel[0]);
     if (copied == pixels.StoredColour(x, y))
         return RowOrder::TopDown;
