@@ -4,7 +4,8 @@
 #   tools/play.sh --xvfb     run under a throwaway Xvfb (headless machines; nothing to see,
 #                            but it shows that the game starts; stop it with Ctrl+C)
 # The game is laid out in build/win32/play/ (not game/, the build folder of the
-# game/ sources): Puzzle.exe and the sample pictures.
+# game/ sources): Puzzle.exe and the sample pictures. On a machine that cannot
+# execute 32-bit programs the 64-bit build is played instead, in build/win64/play/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,13 +25,18 @@ if [ "$use_xvfb" -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
 fi
 
 tools/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Puzzle
+preset=win32 loader=/usr/lib/wine/wine
+if ! "$loader" --version >/dev/null 2>&1; then
+  preset=win64 loader=/usr/lib/wine/wine64
+  export WINELOADER=$loader
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Puzzle
 
-game_dir=build/win32/play
+game_dir=build/$preset/play
 mkdir -p "$game_dir"
 rm -f "$game_dir"/Puzzle*.bmp
-cp build/win32/Puzzle.exe "$game_dir/"
+cp "build/$preset/Puzzle.exe" "$game_dir/"
 cp app/assets/samples/Puzzle*.bmp "$game_dir/"
 echo "The game is in $game_dir/"
 
@@ -38,6 +44,6 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 cd "$game_dir"
 if [ "$use_xvfb" -eq 1 ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine Puzzle.exe
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$loader" Puzzle.exe
 fi
-exec wine Puzzle.exe
+exec "$loader" Puzzle.exe
