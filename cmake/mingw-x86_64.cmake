@@ -1,15 +1,5 @@
-# Cross toolchain: 64-bit Windows executables built with MinGW-w64 on Debian.
-# The game ships as a 32-bit program; this build proves the code makes no
-# assumption about the size of a pointer or a handle, and its tests run
-# under 64-bit Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# 64-bit Windows executables: the same code, which proves it makes no
+# assumption about the size of a pointer or a handle; its tests run under
+# 64-bit Wine.
+set(PUZZLE_MINGW_PROCESSOR x86_64)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw.cmake")
