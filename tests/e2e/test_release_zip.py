@@ -17,11 +17,15 @@ BOM = b"\xef\xbb\xbf"
 READMES = ["CZYTAJ.txt", "README.txt"]
 
 
-def archive(session):
-    """Puzzle-<project version>-<win32|win64>.zip beside the executable."""
+def project_version():
     source_dir = dict(zip(sys.argv[1::2], sys.argv[2::2]))["--source-dir"]
     with open(os.path.join(source_dir, "CMakeLists.txt")) as top:
-        version = re.search(r"project\(Puzzle VERSION (\S+)", top.read()).group(1)
+        return re.search(r"project\(Puzzle VERSION (\S+)", top.read()).group(1)
+
+
+def archive(session):
+    """Puzzle-<project version>-<win32|win64>.zip beside the executable."""
+    version = project_version()
     path = os.path.join(os.path.dirname(session.exe),
                         "Puzzle-%s-%s.zip" % (version, session.env["WINEARCH"]))
     check(os.path.isfile(path), "no release archive " + path)
@@ -34,7 +38,15 @@ def test_the_archive_holds_the_game_the_samples_and_the_readmes(session):
         check(sorted(packed.namelist()) == expected,
               "the archive holds %s, not %s" % (sorted(packed.namelist()), expected))
         with open(session.exe, "rb") as built:
-            check(packed.read("Puzzle.exe") == built.read(), "the archive's Puzzle.exe is stale")
+            game = built.read()
+            check(packed.read("Puzzle.exe") == game, "the archive's Puzzle.exe is stale")
+        # The version resource carries the project's version; the manifest the visual style.
+        for key in ("ProductVersion", "FileVersion"):  # UTF-16, NUL-ended, padded to 4 bytes
+            value = re.escape(key.encode("utf-16-le")) + b"(\0\0){1,2}" + \
+                re.escape(project_version().encode("utf-16-le")) + b"\0\0"
+            check(re.search(value, game), key + " is not the project's version")
+        check(b'level="asInvoker"' in game and b"Microsoft.Windows.Common-Controls" in game,
+              "the executable carries no application manifest")
         for name in READMES:
             text = packed.read(name)
             check(text.startswith(BOM), name + " has no byte-order mark")
