@@ -29,6 +29,9 @@ preset=win32 loader=/usr/lib/wine/wine
 if ! "$loader" --version >/dev/null 2>&1; then
   preset=win64 loader=/usr/lib/wine/wine64
   export WINELOADER=$loader
+  # 64-bit Wine does not find Marlett by itself: the caption buttons need it.
+  "$loader" wineboot >/dev/null 2>&1
+  cp -n /usr/share/wine/fonts/marlett.ttf "${WINEPREFIX:-$HOME/.wine}/drive_c/windows/Fonts/" 2>/dev/null || true
 fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target Puzzle

@@ -26,6 +26,12 @@ link_loaders() {
   chmod +x "$dir/bin/wine" "$dir/bin/wineserver"
 }
 
+# 64-bit Wine does not find the Marlett font of fonts-wine by itself, and
+# caption buttons then show letters; a copy in the prefix's Fonts folder does.
+add_caption_font() {
+  cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
 wine_environment() {
   local dir arch=win32
   dir=$(cd "$1" && pwd)
@@ -53,6 +59,7 @@ create_prefix() {
   wineserver -w
   mkdir -p "$dir/drive-p"
   ln -sfn "$dir/drive-p" "$WINEPREFIX/dosdevices/p:"
+  add_caption_font
 }
 
 configure_prefix() {
