@@ -159,13 +159,6 @@ HBITMAP CopyAs32Bits(HBITMAP picture, int32_t width, int32_t height) {
     return copy;
 }
 
-int32_t BitsPerPixel(HBITMAP bitmap) {
-    DIBSECTION section = {};
-    if (GetObjectA(bitmap, sizeof section, &section) != sizeof section)
-        return 0;
-    return section.dsBmih.biBitCount;
-}
-
 }  // namespace
 
 void SetBevelMeans(BevelMeans means) {
@@ -210,7 +203,8 @@ void PictureBitmap::Release() {
 }
 
 void PictureBitmap::UseScreenFormat() {
-    if (!bitmap || BitsPerPixel(bitmap) != 24)
+    DirectPixels pixels;
+    if (!DescribeSection(bitmap, pixels) || pixels.bytesPerPixel != 3)
         return;
     const HBITMAP copy = CopyAs32Bits(bitmap, width, height);
     if (copy)

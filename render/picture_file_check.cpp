@@ -17,6 +17,9 @@ constexpr uint32_t BI_BITFIELDS = 3;
 constexpr uint32_t MAX_TABLE_COLOURS = 256;
 constexpr int64_t MAX_WIDTH = 65535;
 
+static_assert(FILE_HEADER_SIZE + V5_HEADER_SIZE + 4 * 3 + 4 * MAX_TABLE_COLOURS <= PAGE_SIZE,
+              "the headers and the largest colour table fit in a file's first page");
+
 // The file's first bytes, zero past its end. Fields: the pixel offset at 10,
 // the header size at 14; in a core header width 18, height 20, bits 24; in
 // the others width 18, height 22, bits 28, compression 30, image size 34 and
@@ -95,8 +98,9 @@ int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t file
         (pixelOffset != 0 && pixelOffset < FILE_HEADER_SIZE))
         return 0;
     const uint64_t pixelStart = pixelOffset != 0 ? pixelOffset : layout.headerBytes;
-    // The loader's view of the file ends with the file's last page.
-    const uint64_t pages = PagesOf(fileLength);
+    // The loader's view of the file ends with the file's last page. The
+    // headers and the colour table always lie within the first page, which
+    // every file that is not empty has.
     const uint64_t pixelEnd = pixelStart + PixelBytes(layout);
-    return PagesOf(layout.headerBytes) <= pages && PagesOf(pixelEnd) <= pages ? 1 : 0;
+    return PagesOf(pixelEnd) <= PagesOf(fileLength) ? 1 : 0;
 }

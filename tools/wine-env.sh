@@ -14,15 +14,24 @@
 set -euo pipefail
 
 # Debian's wine script always prefers the 32-bit loader, which some machines
-# cannot execute; the 64-bit prefix is run by the 64-bit loader directly.
+# cannot execute: a prefix is run by the loader and server of its own
+# architecture, named here once.
+loaders_for() {
+  if [ "$1" = win64 ]; then
+    loader=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64
+  else
+    loader=/usr/lib/wine/wine server=/usr/lib/wine/wineserver32
+  fi
+}
+
 link_loaders() {
-  local dir=$1 arch=$2 bits=32 loader=wine
-  [ "$arch" = win64 ] && bits=64 && loader=wine64
+  local dir=$1 arch=$2 loader server
+  loaders_for "$arch"
   mkdir -p "$dir/bin"
   rm -f "$dir/bin/wine" "$dir/bin/wineserver"
   echo "$arch" >"$dir/arch"
-  printf '#!/bin/sh\nexec /usr/lib/wine/%s "$@"\n' "$loader" >"$dir/bin/wine"
-  printf '#!/bin/sh\nexec /usr/lib/wine/wineserver%s "$@"\n' "$bits" >"$dir/bin/wineserver"
+  printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$dir/bin/wine"
+  printf '#!/bin/sh\nexec %s "$@"\n' "$server" >"$dir/bin/wineserver"
   chmod +x "$dir/bin/wine" "$dir/bin/wineserver"
 }
 
@@ -37,9 +46,9 @@ wine_environment() {
   dir=$(cd "$1" && pwd)
   [ -f "$dir/arch" ] && arch=$(cat "$dir/arch")
   export WINEPREFIX="$dir/prefix" WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-  local bits=32 loader=wine
-  [ "$arch" = win64 ] && bits=64 && loader=wine64
-  export PATH="$dir/bin:$PATH" WINELOADER="/usr/lib/wine/$loader" WINESERVER="/usr/lib/wine/wineserver$bits"
+  local loader server
+  loaders_for "$arch"
+  export PATH="$dir/bin:$PATH" WINELOADER=$loader WINESERVER=$server
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
 }

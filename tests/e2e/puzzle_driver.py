@@ -6,7 +6,7 @@ scenario(session) starts with no stored state, its games are killed after it, an
 a failed check ends the script with a traceback.
     session.game_dir(pictures=None)  fresh directory: Puzzle.exe, copies of the pictures
     session.start(directory)         runs directory/Puzzle.exe: a Game
-    session.stored_value(), store_value(data), key_exists()   the registry record
+    session.key_exists()             whether the game stored anything; picture_size(path)
     game.wait_window(), game.wait_board(differs_from)  steady client pixels (RGB bytes)
     game.pixels(x, y, w, h), cell(row, column), click(x, y), click_cell(row, column)
     game.keys("F3", ...), click_caption(CLOSE_BOX or MINIMISE_BOX), close_by_menu()
@@ -16,6 +16,7 @@ Every wait is a poll with a limit.
 """
 import glob
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -47,6 +48,12 @@ def poll(probe, what, game=None, timeout=15):
     return result
 
 
+def picture_size(path):
+    """(width, height) from a bitmap file's header."""
+    with open(path, "rb") as picture:
+        return struct.unpack("<ii", picture.read(26)[18:26])
+
+
 class Session:
     def __init__(self, options):
         # The Wine environment (prefix, architecture, loaders, display) is set in one place.
@@ -55,7 +62,8 @@ class Session:
                                   script, wine_dir], stdout=subprocess.PIPE, check=True).stdout
         self.env = dict(item.split("=", 1) for item in listing.decode().split("\0") if item)
         self.exe, self.games = options["--exe"], []
-        self.samples = glob.glob(options["--source-dir"] + "/app/assets/samples/Puzzle*.bmp")
+        self.source_dir = options["--source-dir"]
+        self.samples = sorted(glob.glob(self.source_dir + "/app/assets/samples/Puzzle*.bmp"))
         self.scratch = tempfile.mkdtemp(prefix="puzzle-e2e-")
 
     def run(self, *command):
@@ -86,15 +94,6 @@ class Session:
 
     def key_exists(self):
         return self.run("wine", "reg", "query", MAKER_KEY).returncode == 0
-
-    def stored_value(self):
-        fields = self.run("wine", "reg", "query", STATE_KEY, "/v", "Data").stdout.split() + [b""]
-        kind = b"REG_BINARY" in fields and fields.index(b"REG_BINARY")
-        return bytes.fromhex(fields[kind + 1].decode()) if kind else None
-
-    def store_value(self, data):
-        check(self.run("wine", "reg", "add", STATE_KEY, "/v", "Data", "/t", "REG_BINARY",
-                       "/d", data.hex(), "/f").returncode == 0, "reg add failed")
 
     def end_games(self):
         for game in self.games:

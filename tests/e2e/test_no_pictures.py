@@ -4,7 +4,6 @@ and the registry left alone; a damaged picture that sorts first does not keep a
 good one from starting the game."""
 import os
 import shutil
-import struct
 
 import puzzle_driver as driver
 from puzzle_driver import check
@@ -15,11 +14,6 @@ def damaged_copy(sample, path):
     shutil.copyfile(sample, path)
     with open(path, "r+b") as picture:
         picture.truncate(os.path.getsize(path) // 2)
-
-
-def picture_size(path):
-    with open(path, "rb") as picture:
-        return struct.unpack("<ii", picture.read(26)[18:26])
 
 
 def test_without_pictures_the_error_box_ends_the_start(session):
@@ -42,7 +36,7 @@ def test_a_damaged_first_picture_still_starts_the_game(session):
     damaged_copy(session.samples[0], os.path.join(directory, "Puzzle0.bmp"))
     game = session.start(directory)
     game.wait_window()
-    check(game.client()[2:] == picture_size(session.samples[0]),
+    check(game.client()[2:] == driver.picture_size(session.samples[0]),
           "the window is not sized for the good picture")
 
 

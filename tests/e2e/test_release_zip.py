@@ -5,8 +5,6 @@ every Windows; unpacked into an empty folder, the game starts there on its own
 and shows one of the pictures."""
 import os
 import re
-import struct
-import sys
 import tempfile
 import zipfile
 
@@ -17,15 +15,14 @@ BOM = b"\xef\xbb\xbf"
 READMES = ["CZYTAJ.txt", "README.txt"]
 
 
-def project_version():
-    source_dir = dict(zip(sys.argv[1::2], sys.argv[2::2]))["--source-dir"]
-    with open(os.path.join(source_dir, "CMakeLists.txt")) as top:
+def project_version(session):
+    with open(os.path.join(session.source_dir, "CMakeLists.txt")) as top:
         return re.search(r"project\(Puzzle VERSION (\S+)", top.read()).group(1)
 
 
 def archive(session):
     """Puzzle-<project version>-<win32|win64>.zip beside the executable."""
-    version = project_version()
+    version = project_version(session)
     path = os.path.join(os.path.dirname(session.exe),
                         "Puzzle-%s-%s.zip" % (version, session.env["WINEARCH"]))
     check(os.path.isfile(path), "no release archive " + path)
@@ -43,7 +40,7 @@ def test_the_archive_holds_the_game_the_samples_and_the_readmes(session):
         # The version resource carries the project's version; the manifest the visual style.
         for key in ("ProductVersion", "FileVersion"):  # UTF-16, NUL-ended, padded to 4 bytes
             value = re.escape(key.encode("utf-16-le")) + b"(\0\0){1,2}" + \
-                re.escape(project_version().encode("utf-16-le")) + b"\0\0"
+                re.escape(project_version(session).encode("utf-16-le")) + b"\0\0"
             check(re.search(value, game), key + " is not the project's version")
         check(b'level="asInvoker"' in game and b"Microsoft.Windows.Common-Controls" in game,
               "the executable carries no application manifest")
@@ -62,10 +59,7 @@ def test_the_unpacked_game_starts_and_shows_a_picture(session):
         packed.extractall(directory)
     game = session.start(directory)
     game.wait_window()
-    sizes = []
-    for sample in session.samples:
-        with open(sample, "rb") as picture:
-            sizes.append(struct.unpack("<ii", picture.read(26)[18:26]))
+    sizes = [driver.picture_size(sample) for sample in session.samples]
     check(game.client()[2:] in sizes, "the window is not sized for a sample picture")
     game.close_by_menu()
     check(game.wait_exit() == 0, "Gra > Zamknij did not end the game with 0")

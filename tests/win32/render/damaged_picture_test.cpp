@@ -3,12 +3,10 @@
 // The damaged ones fault inside the loader when handed to it unchecked.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <string>
 
 #include "render/picture_bitmap.h"
-#include "tools/bitmaps/bitmap_file.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -55,9 +53,8 @@ TEST(DamagedPictures, EachFileIsLoadedAtItsSizeOrRefusedAndNoneFaults) {
         {"RLE8 cut in its last page", Layout(120, 90, 8, 40, true), 4096, NO_FIELD, 0, false},
         {"empty", picture, 0, NO_FIELD, 0, false},
     };
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "PuzzleDamaged.bmp";
+    TempDirectory folder;
+    const std::string path = folder.File("PuzzleDamaged.bmp");
     for (const auto& file : files) {
         std::string bytes = BitmapFileBytes(file.layout).substr(0, file.kept);
         for (size_t i = 0; file.field != NO_FIELD && i < 4; ++i)
@@ -69,7 +66,6 @@ TEST(DamagedPictures, EachFileIsLoadedAtItsSizeOrRefusedAndNoneFaults) {
         EXPECT_EQ(loaded.Width(), file.loads ? file.layout.width : 0) << file.what;
         EXPECT_EQ(loaded.Height(), file.loads ? file.layout.height : 0) << file.what;
     }
-    DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Painting and sliding (the bevel drawn either way), loading pictures and
-// opening the About box leave no GDI object behind.
+// holding them in the screen's format, and opening the About box leave no GDI
+// object behind.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -44,9 +45,11 @@ TEST(GdiHandles, NoWorkLeavesAnObjectBehind) {
         {"loads", [&] {
              PictureBitmap picture;
              picture.Load(module, file.c_str());
+             picture.UseScreenFormat();  // a 24-bit picture as the game holds it
              picture.Load(module, file.c_str());
              picture.Load(module, folder.File("missing.bmp").c_str());
              picture.Load(module, file.c_str());
+             picture.UseScreenFormat();
          }},
         {"About boxes", [&] {
              HWND box = CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc, 0);
