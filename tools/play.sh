@@ -24,7 +24,7 @@ if [ "$use_xvfb" -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
   exit 1
 fi
 
-tools/setup.sh
+tools/setup.sh packages
 preset=win32 loader=/usr/lib/wine/wine
 if ! "$loader" --version >/dev/null 2>&1; then
   preset=win64 loader=/usr/lib/wine/wine64

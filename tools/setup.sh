@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and playing need.
-# Idempotent and quiet when everything is already there.
+# Installs what building, testing and playing need; idempotent and quiet when
+# everything is already there:
+#   setup.sh              both of these
+#   setup.sh packages     this machine's Debian packages
+#   setup.sh wine10-root  the Debian 13 root with Wine 10 (tools/wine10-root.sh),
+#                         which runs the 32-bit game in WoW64 mode
 set -euo pipefail
+cd "$(dirname "$0")/.."
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+
+case "${1:-all}" in
+  packages|all) ;;
+  wine10-root) exec $sudo tools/wine10-root.sh make ;;
+  *) echo "usage: $0 [packages|wine10-root]" >&2; exit 2 ;;
+esac
 
 packages=(
   cmake ninja-build g++ python3
@@ -10,6 +23,7 @@ packages=(
   googletest libgtest-dev
   wine wine32 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
+  debootstrap
 )
 
 missing=()
@@ -19,11 +33,10 @@ for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$arch_package" 2>/dev/null | grep -q 'install ok installed' \
     || missing+=("$arch_package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+[ "${1:-all}" = packages ] || $sudo tools/wine10-root.sh make

@@ -1,37 +1,54 @@
 #!/usr/bin/env bash
 # The test Wine environment, kept inside a build folder (never ~/.wine):
-#   wine-env.sh start DIR [win32|win64]
-#                           create the prefix on first use (32-bit unless told),
+#   wine-env.sh start DIR [win32|win64|wow64]
+#                           create the prefix on first use (win32 unless told),
 #                           start Xvfb and a persistent wine server
-#   wine-env.sh prepare DIR [win32|win64]
+#   wine-env.sh prepare DIR [win32|win64|wow64]
 #                           only create the prefix (no display, nothing left
 #                           running), ahead of a start: it can run beside a build
 #   wine-env.sh stop DIR    stop both
+#   wine-env.sh describe DIR             name the Win32 that runs DIR's programs
 #   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
+# The Win32 of each: win64 is Debian 12's 64-bit Wine 8; wow64 is Wine 10 of
+# the Debian 13 root (tools/wine10-root.sh) in its WoW64 mode, 32-bit programs
+# in a 64-bit process; win32 is Debian 12's 32-bit Wine 8 where this machine
+# executes 32-bit code, and wow64 where it does not (or where
+# PUZZLE_WIN32_WINE=wow64 asks for it).
 # DIR/prefix is the prefix, DIR/display the X display, DIR/drive-p the folder
 # that the prefix maps as drive P: (a drive root for tests), DIR/bin the wine
 # and wineserver of the prefix's architecture (first on PATH in the environment).
 set -euo pipefail
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+resolve_arch() {
+  if [ "$1" = win32 ] && { [ "${PUZZLE_WIN32_WINE:-}" = wow64 ] ||
+                           ! /usr/lib/wine/wine --version >/dev/null 2>&1; }; then
+    echo wow64
+  else
+    echo "$1"
+  fi
+}
 
 # Debian's wine script always prefers the 32-bit loader, which some machines
 # cannot execute: a prefix is run by the loader and server of its own
-# architecture, named here once.
+# architecture, named here once (for wow64, their paths inside the root).
 loaders_for() {
-  if [ "$1" = win64 ]; then
-    loader=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64
-  else
+  if [ "$1" = win32 ]; then
     loader=/usr/lib/wine/wine server=/usr/lib/wine/wineserver32
+  else
+    loader=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64
   fi
 }
 
 link_loaders() {
-  local dir=$1 arch=$2 loader server
+  local dir=$1 arch=$2 loader server enter=""
   loaders_for "$arch"
+  [ "$arch" = wow64 ] && enter="$tools/wine10-root.sh exec "
   mkdir -p "$dir/bin"
   rm -f "$dir/bin/wine" "$dir/bin/wineserver"
   echo "$arch" >"$dir/arch"
-  printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$dir/bin/wine"
-  printf '#!/bin/sh\nexec %s "$@"\n' "$server" >"$dir/bin/wineserver"
+  printf '#!/bin/sh\nexec %s%s "$@"\n' "$enter" "$loader" >"$dir/bin/wine"
+  printf '#!/bin/sh\nexec %s%s "$@"\n' "$enter" "$server" >"$dir/bin/wineserver"
   chmod +x "$dir/bin/wine" "$dir/bin/wineserver"
 }
 
@@ -45,7 +62,7 @@ wine_environment() {
   local dir arch=win32
   dir=$(cd "$1" && pwd)
   [ -f "$dir/arch" ] && arch=$(cat "$dir/arch")
-  export WINEPREFIX="$dir/prefix" WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  export WINEPREFIX="$dir/prefix" WINEARCH=${arch/wow64/win64} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   local loader server
   loaders_for "$arch"
   export PATH="$dir/bin:$PATH" WINELOADER=$loader WINESERVER=$server
@@ -55,7 +72,12 @@ wine_environment() {
 
 # A prefix of another architecture is replaced.
 use_arch() {
-  local dir=$1 arch=$2
+  local dir=$1 arch
+  arch=$(resolve_arch "$2")
+  if [ "$arch" = wow64 ] && ! "$tools/wine10-root.sh" ready; then
+    echo "There is no Wine 10 root to run 32-bit programs in: tools/setup.sh makes it." >&2
+    exit 1
+  fi
   [ -d "$dir/prefix" ] && [ "$(cat "$dir/arch" 2>/dev/null)" != "$arch" ] && rm -rf "$dir/prefix"
   link_loaders "$dir" "$arch"
 }
@@ -91,6 +113,17 @@ start_xvfb() {
   echo ":$display" >"$dir/display"
 }
 
+describe() {
+  local version
+  wine_environment "$1"
+  version=$(wine --version 2>/dev/null) || version="no Wine"
+  case "$(cat "$1/arch")" in
+    win32) echo "$version, 32-bit loader" ;;
+    win64) echo "$version, 64-bit" ;;
+    wow64) echo "$version of the Debian 13 root, WoW64 mode (32-bit programs in a 64-bit process)" ;;
+  esac
+}
+
 stop_all() {
   local dir=$1
   wine_environment "$dir"
@@ -119,9 +152,11 @@ case "${1:-}" in
     create_prefix "$dir"
     setsid wineserver -p </dev/null >/dev/null 2>&1
     configure_prefix
-    echo "Wine environment ready: prefix $WINEPREFIX, display $DISPLAY" ;;
+    echo "Wine environment ready: prefix $WINEPREFIX, display $DISPLAY, $(describe "$dir")" ;;
   stop)
     stop_all "$2" ;;
+  describe)
+    describe "$2" ;;
   *)
-    echo "usage: $0 start|prepare DIR [win32|win64] | stop DIR" >&2; exit 2 ;;
+    echo "usage: $0 start|prepare DIR [win32|win64|wow64] | stop DIR | describe DIR" >&2; exit 2 ;;
 esac

@@ -27,8 +27,10 @@ MAKER_KEY = r"HKCU\Software\Ostrevik"
 STATE_KEY = MAKER_KEY + r"\Kelvaris\Puzzle"
 GRID = 4  # of a new game
 # Wine draws the frame (Managed=N): an X window is the whole window, a frame of 3 pixels,
-# and above the client area the caption and a one-line menu bar (pictures over 130 wide).
-FRAME, CLIENT_TOP = 3, 41
+# and above the client area the caption and a one-line menu bar (pictures over 130 wide),
+# each a pixel higher than the prefix's metric (their heights differ between Wines).
+FRAME = 3
+METRICS_KEY = r"HKCU\Control Panel\Desktop\WindowMetrics"
 CLOSE_BOX, MINIMISE_BOX = 0, 2  # caption buttons, counted from the right edge
 
 
@@ -65,6 +67,12 @@ class Session:
         self.source_dir = options["--source-dir"]
         self.samples = sorted(glob.glob(self.source_dir + "/app/assets/samples/Puzzle*.bmp"))
         self.scratch = tempfile.mkdtemp(prefix="puzzle-e2e-")
+        self.client_top = FRAME + self.metric("CaptionHeight") + 1 + self.metric("MenuHeight") + 1
+
+    def metric(self, name):
+        """A window metric of the prefix, in pixels (negative values are in twips)."""
+        value = int(self.run("wine", "reg", "query", METRICS_KEY, "/v", name).stdout.split()[-1])
+        return value if value >= 0 else -value // 15
 
     def run(self, *command):
         return subprocess.run(command, env=self.env, capture_output=True, timeout=30)
@@ -120,7 +128,8 @@ class Game:
     def client(self):
         """(x, y, width, height) of the client area; geometry() gives the whole window's."""
         x, y, width, height = self.geometry()
-        return x + FRAME, y + CLIENT_TOP, width - 2 * FRAME, height - CLIENT_TOP - FRAME
+        top = self.session.client_top
+        return x + FRAME, y + top, width - 2 * FRAME, height - top - FRAME
 
     def pixels(self, x, y, width, height):
         left, top = self.client()[:2]
@@ -142,6 +151,11 @@ class Game:
 
     def wait_window(self):
         self.window = poll(lambda: self.session.windows(visible=True), "its window", self)[0]
+        # A 64-bit prefix runs every program in a 64-bit process, 32-bit ones in WoW64 mode.
+        with open("/proc/%d/exe" % self.process.pid, "rb") as loader:
+            bits = {1: "32", 2: "64"}[loader.read(5)[4]]
+        check(self.session.env["WINEARCH"] == "win" + bits,
+              "the game runs in a %s-bit process under a %s prefix" % (bits, self.session.env["WINEARCH"]))
         return self.wait_board()
 
     def click(self, x, y):

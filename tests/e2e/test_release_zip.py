@@ -5,6 +5,7 @@ every Windows; unpacked into an empty folder, the game starts there on its own
 and shows one of the pictures."""
 import os
 import re
+import struct
 import tempfile
 import zipfile
 
@@ -21,10 +22,14 @@ def project_version(session):
 
 
 def archive(session):
-    """Puzzle-<project version>-<win32|win64>.zip beside the executable."""
-    version = project_version(session)
+    """Puzzle-<project version>-<win32|win64>.zip beside the executable: 32-bit or
+    64-bit as the executable's PE header says."""
+    with open(session.exe, "rb") as built:
+        header = built.read(4096)
+    machine = struct.unpack_from("<H", header, struct.unpack_from("<I", header, 0x3C)[0] + 4)[0]
+    platform = {0x14C: "win32", 0x8664: "win64"}[machine]
     path = os.path.join(os.path.dirname(session.exe),
-                        "Puzzle-%s-%s.zip" % (version, session.env["WINEARCH"]))
+                        "Puzzle-%s-%s.zip" % (project_version(session), platform))
     check(os.path.isfile(path), "no release archive " + path)
     return zipfile.ZipFile(path)
 
