@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev
   wine wine32 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
+  pulseaudio libpulse0:i386
 )
 
 missing=()
