@@ -24,6 +24,7 @@ packages=(
   wine wine32 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
   debootstrap
+  pulseaudio libpulse0:i386
 )
 
 missing=()

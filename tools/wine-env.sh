@@ -2,11 +2,12 @@
 # The test Wine environment, kept inside a build folder (never ~/.wine):
 #   wine-env.sh start DIR [win32|win64|wow64]
 #                           create the prefix on first use (win32 unless told),
-#                           start Xvfb and a persistent wine server
+#                           start Xvfb, a PulseAudio server and a persistent
+#                           wine server
 #   wine-env.sh prepare DIR [win32|win64|wow64]
 #                           only create the prefix (no display, nothing left
 #                           running), ahead of a start: it can run beside a build
-#   wine-env.sh stop DIR    stop both
+#   wine-env.sh stop DIR    stop them
 #   wine-env.sh describe DIR             name the Win32 that runs DIR's programs
 #   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
 # The Win32 of each: win64 is Debian 12's 64-bit Wine 8; wow64 is Wine 10 of
@@ -16,7 +17,8 @@
 # PUZZLE_WIN32_WINE=wow64 asks for it).
 # DIR/prefix is the prefix, DIR/display the X display, DIR/drive-p the folder
 # that the prefix maps as drive P: (a drive root for tests), DIR/bin the wine
-# and wineserver of the prefix's architecture (first on PATH in the environment).
+# and wineserver of the prefix's architecture (first on PATH in the environment),
+# DIR/pulse the audio server's socket, client configuration and log.
 set -euo pipefail
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -66,6 +68,7 @@ wine_environment() {
   local loader server
   loaders_for "$arch"
   export PATH="$dir/bin:$PATH" WINELOADER=$loader WINESERVER=$server
+  export PULSE_SERVER="unix:$dir/pulse/socket" PULSE_CLIENTCONFIG="$dir/pulse/client.conf"
   [ -f "$dir/display" ] && DISPLAY=$(cat "$dir/display") && export DISPLAY
   return 0
 }
@@ -95,10 +98,11 @@ create_prefix() {
 
 configure_prefix() {
   # Wine draws the window frames itself and keys reach the focused window
-  # without a window manager; no audio device, so no ALSA noise; a crash ends
-  # the process at once (the debugger is disabled) and shows no dialog.
+  # without a window manager; sound goes to the environment's own PulseAudio
+  # server, never to a device of the machine; a crash ends the process at
+  # once (the debugger is disabled) and shows no dialog.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d pulse /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 }
 
@@ -124,10 +128,41 @@ describe() {
   esac
 }
 
+# The server's runtime, state and configuration folders are all DIR/pulse.
+pulse_server() {
+  local pulse=$1; shift
+  env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS XDG_CONFIG_HOME="$pulse" \
+    PULSE_RUNTIME_PATH="$pulse" PULSE_STATE_PATH="$pulse" pulseaudio "$@"
+}
+
+# A null sink behind a socket in DIR/pulse, no authentication. Shared memory
+# is off on both sides: with it, blocks of the game's sounds were lost.
+start_audio() {
+  local pulse=$1/pulse
+  rm -rf "$pulse"; mkdir -p "$pulse"
+  printf 'load-module module-null-sink\nload-module module-native-protocol-unix socket=%s %s\n' \
+    "$pulse/socket" 'auth-anonymous=1 auth-cookie-enabled=0' >"$pulse/server.pa"
+  printf 'autospawn = no\nenable-shm = no\nenable-memfd = no\ncookie-file = %s\n' \
+    "$pulse/cookie" >"$pulse/client.conf"
+  pulse_server "$pulse" --daemonize=yes --exit-idle-time=-1 -n -F "$pulse/server.pa" \
+    --disable-shm=yes --enable-memfd=no --log-target="file:$pulse/server.log" --log-level=info \
+    </dev/null >/dev/null
+}
+
+# --kill checks that the pid file names a PulseAudio process; waiting for its
+# end keeps it from removing the socket of a server started next.
+stop_audio() {
+  local pulse=$1/pulse pid
+  pid=$(cat "$pulse/pid" 2>/dev/null) || return 0
+  pulse_server "$pulse" --kill 2>/dev/null || return 0
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+}
+
 stop_all() {
   local dir=$1
   wine_environment "$dir"
   [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
+  stop_audio "$dir"
   if [ -f "$dir/xvfb.pid" ]; then
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
     rm -f "$dir/xvfb.pid" "$dir/display"
@@ -148,6 +183,7 @@ case "${1:-}" in
     use_arch "$dir" "${3:-win32}"
     stop_all "$dir"
     start_xvfb "$dir"
+    start_audio "$dir"
     wine_environment "$dir"
     create_prefix "$dir"
     setsid wineserver -p </dev/null >/dev/null 2>&1

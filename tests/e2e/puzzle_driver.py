@@ -5,7 +5,8 @@ CTest runs the scripts beside this one in the wine fixture with --exe Puzzle.exe
 scenario(session) starts with no stored state, its games are killed after it, and
 a failed check ends the script with a traceback.
     session.game_dir(pictures=None)  fresh directory: Puzzle.exe, copies of the pictures
-    session.start(directory)         runs directory/Puzzle.exe: a Game
+    session.start(directory, winedebug=None)  runs directory/Puzzle.exe: a Game; Wine's
+                                     messages (those channels) in directory/wine.log
     session.key_exists()             whether the game stored anything; picture_size(path)
     game.wait_window(), game.wait_board(differs_from)  steady client pixels (RGB bytes)
     game.pixels(x, y, w, h), cell(row, column), click(x, y), click_cell(row, column)
@@ -96,8 +97,8 @@ class Session:
             shutil.copy(path, directory)
         return directory
 
-    def start(self, directory):
-        self.games.append(Game(self, directory))
+    def start(self, directory, winedebug=None):
+        self.games.append(Game(self, directory, winedebug))
         return self.games[-1]
 
     def key_exists(self):
@@ -112,10 +113,12 @@ class Session:
 
 
 class Game:
-    def __init__(self, session, directory):
+    def __init__(self, session, directory, winedebug):
         self.session, self.window = session, None
-        self.process = subprocess.Popen(["wine", "Puzzle.exe"], cwd=directory, env=session.env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env = dict(session.env, WINEDEBUG=winedebug or session.env["WINEDEBUG"])
+        with open(directory + "/wine.log", "wb") as log:
+            self.process = subprocess.Popen(["wine", "Puzzle.exe"], cwd=directory, env=env,
+                                            stdout=subprocess.DEVNULL, stderr=log)
 
     def wait_exit(self):
         return self.process.wait(15)
