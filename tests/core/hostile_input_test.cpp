@@ -71,6 +71,29 @@ TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHolds
         }
 }
 
+// Files of rows of 4 bytes with their pixel offset 0, so that the pixels
+// follow the headers and the colour table (2^bits entries when an info header
+// counts none), each as tall as needed for its last pixels to lie on a page
+// that they would not reach from the end of a 40-byte header in byte-packed
+// rows: without that page, each is refused.
+TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
+    static const int32_t KINDS[][2] = {{1, 12}, {8, 12}, {4, 40}, {8, 40}, {24, 40}, {8, 108}, {32, 124}};
+    for (const auto& [bits, header] : KINDS) {
+        BitmapLayout layout{32 / bits, 1, bits, PatternPixel};
+        layout.headerSize = header;
+        layout.declaredColours = 0;
+        const uint64_t start = PixelDataOffset(layout), least = 14 + std::min(header, 40);
+        const uint64_t packedRow = (layout.width * bits + 7) / 8;  // 3 of the 4 bytes at 24 bits
+        while (PageEnd(least + packedRow * layout.height) == PageEnd(start + 4 * layout.height))
+            ++layout.height;
+        std::string bytes = BitmapFileBytes(layout);
+        bytes.replace(10, 4, 4, '\0');
+        const std::string kind = std::to_string(bits) + " bits, header " + std::to_string(header);
+        EXPECT_EQ(Fits(bytes, bytes.size()), 1) << kind;
+        EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << kind << ", " << bytes.size() << " bytes";
+    }
+}
+
 uint32_t Field(const std::string& bytes, size_t at, size_t size = 4) {
     uint32_t value = 0;
     for (size_t i = size; i-- > 0;)

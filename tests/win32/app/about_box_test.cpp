@@ -1,6 +1,7 @@
-// The About box: its link drawn blue, red only while pressed, handed to the
-// shell through the program's one seam when clicked; the box, opened from the
-// main window's menu, closes by Cancel and by its close button.
+// The About box: its link drawn blue, red only while pressed, in an
+// underlined font of 10 units, handed to the shell through the program's one
+// seam when clicked; the box, opened from the main window's menu, closes by
+// Cancel and by its close button.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,6 +34,27 @@ int LinkPixels(HWND dialog, UINT action, UINT state, Colour colour) {
     return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
+int CALLBACK KeepCreatedFont(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM font) {
+    if (record->iType == EMR_EXTCREATEFONTINDIRECTW)
+        *reinterpret_cast<LOGFONTW*>(font) =
+            reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont;
+    return 1;
+}
+
+// The font the box selects to draw its link, as a recording of the drawing
+// (which reads every font selected into it) holds it.
+LOGFONTW LinkFont(HWND dialog) {
+    HDC recorder = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, ODA_DRAWENTIRE, 0, GetDlgItem(dialog, IDC_LINK), recorder,
+                           RECT{0, 0, 300, 40}, 0};
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
+    HENHMETAFILE recording = CloseEnhMetaFile(recorder);
+    LOGFONTW font = {};
+    EnumEnhMetaFile(nullptr, recording, KeepCreatedFont, &font, nullptr);
+    DeleteEnhMetaFile(recording);
+    return font;
+}
+
 TEST(AboutBox, TheLinkIsBlueRedOnlyWhilePressedAndOpensItsOwnAddress) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
                                      AboutDialogProc, 0);
@@ -47,6 +69,13 @@ TEST(AboutBox, TheLinkIsBlueRedOnlyWhilePressedAndOpensItsOwnAddress) {
         EXPECT_GT(LinkPixels(dialog, drawing.action, drawing.state, drawing.shown), 20) << drawing.name;
         EXPECT_EQ(LinkPixels(dialog, drawing.action, drawing.state, drawing.absent), 0) << drawing.name;
     }
+    const LOGFONTW font = LinkFont(dialog);
+    LOGFONTW boxFont = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof boxFont, &boxFont);
+    EXPECT_EQ(font.lfHeight, -10) << "characters 10 units high";
+    EXPECT_EQ(font.lfWeight, FW_NORMAL);
+    EXPECT_TRUE(font.lfUnderline && !font.lfItalic && !font.lfStrikeOut);
+    EXPECT_EQ(std::wstring(font.lfFaceName), boxFont.lfFaceName) << "the box's own face";
     char address[256] = {};
     GetDlgItemTextA(dialog, IDC_LINK, address, sizeof address);
     const LinkOpener shell = SetLinkOpener(RecordAddress);

@@ -1,12 +1,14 @@
 // Start-up in-process: a stored game is continued when its record is sound
 // and its picture loads, and otherwise a new game starts on a catalogue
-// picture. (The second start and the error box are seen end to end.)
+// picture; without a window it stops. (The second start and the error box are
+// seen end to end.)
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <utility>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "app/process_state.h"
 #include "app/resource_ids.h"
 #include "app/saved_state.h"
@@ -67,6 +69,11 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
         EXPECT_TRUE(client.right == 240 && client.bottom == 150) << c.name;
     }
     ForgetStoredRecord();
+}
+
+TEST(StartUp, StopsWhenTheWindowCannotBeCreated) {
+    UnregisterClassA(MAIN_CLASS_NAME, GetModuleHandleA(nullptr));  // no window of it can be made
+    EXPECT_EQ(StartInstance(GetModuleHandleA(nullptr), SW_SHOWNORMAL), 0);
 }
 
 }  // namespace

@@ -1,14 +1,33 @@
-// The main window on its monitor's work area: created for a picture larger
-// than the screen it shows its caption and menu, and fitted to a picture it
-// moves only as far as the work area needs.
+// The main window's place and size: centred at start-up for the first
+// catalogue picture, its corner kept for the picture played; on its
+// monitor's work area (created for a picture larger than the screen it shows
+// its caption and menu, and fitted to a picture it moves only as far as the
+// work area needs); and grown by what its client area lacks.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/process_state.h"
+#include "app/saved_state.h"
+#include "game/commands.h"
 #include "game/shell.h"
 #include "support/test_support.h"
 
 namespace {
+
+RECT WindowRect() {
+    RECT window;
+    GetWindowRect(mainWindow, &window);
+    return window;
+}
+
+SIZE ClientSize() {
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    return {client.right, client.bottom};
+}
 
 RECT WorkArea() {
     MONITORINFO monitor = {};
@@ -23,9 +42,34 @@ RECT FitFrom(LONG left, LONG top, int32_t width, int32_t height) {
     SetWindowPos(mainWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     sourcePicture.Attach(CreateBitmap(width, height, 1, 1, nullptr));
     FitWindowToPicture();
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    return window;
+    return WindowRect();
+}
+
+// Start-up continues a game on the first picture, the new game that follows
+// takes the other one.
+TEST(WindowPlacement, StartsCentredForTheFirstPictureAndKeepsThatCornerForTheNextPicture) {
+    TempDirectory folder;
+    ASSERT_TRUE(WriteBitmapFile(folder.File("Puzzle1.bmp"), {301, 203, 24, PatternPixel}));
+    ASSERT_TRUE(WriteBitmapFile(folder.File("Puzzle2.bmp"), {120, 90, 24, PatternPixel}));
+    EmptyCatalogue();
+    ScanPicturesBeside(folder.File("Puzzle.exe").c_str());
+    gameState = DEFAULT_GAME_STATE;
+    SetSolvedBoard();
+    std::strcpy(gameState.picturePath, PicturePath(0));
+    SaveGameState();
+    gameState = DEFAULT_GAME_STATE;  // as start-up finds it
+    const MainWindowScope scope;
+    const RECT created = WindowRect();
+    EXPECT_EQ(created.left, (GetSystemMetrics(SM_CXSCREEN) - (created.right - created.left)) / 2);
+    EXPECT_EQ(created.top, (GetSystemMetrics(SM_CYSCREEN) - (created.bottom - created.top)) / 2);
+    EXPECT_TRUE(ClientSize().cx == 301 && ClientSize().cy == 203);
+    ASSERT_EQ(ContinueOrStartGame(), 1);
+    EXPECT_EQ(pictureCatalogue.usedFlags[0], 1) << "the continued picture counts as used";
+    NewGame(0);
+    EXPECT_TRUE(ClientSize().cx == 120 && ClientSize().cy == 90);
+    EXPECT_EQ(WindowRect().left, created.left);
+    EXPECT_EQ(WindowRect().top, created.top);
+    ForgetStoredRecord();
 }
 
 TEST(WindowPlacement, AWindowForAHugePictureShowsItsCaptionAndMenuAtTheWorkAreasTopLeft) {
@@ -58,6 +102,39 @@ TEST(WindowPlacement, AFittedWindowMovesOnlyAsFarAsTheWorkAreaNeeds) {
     window = FitFrom(work.left + 10, work.top + 20, 4000, 3000);
     EXPECT_EQ(window.left, work.left) << "larger than the work area: caption and menu in sight";
     EXPECT_EQ(window.top, work.top);
+    sourcePicture.Release();
+}
+
+WNDPROC programProc = nullptr;
+LONG frameWidening = 0;
+
+// The program's window procedure on a system whose side frame is wider than
+// the metrics say.
+LRESULT CALLBACK WideFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcA(programProc, window, message, wParam, lParam);
+    if (message == WM_NCCALCSIZE && wParam)
+        reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0].left += frameWidening;
+    return result;
+}
+
+TEST(WindowPlacement, AFittedWindowGrowsByWhatItsClientAreaLacks) {
+    const MainWindowScope scope;
+    programProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WideFrameProc)));
+    const RECT work = WorkArea();
+    const struct { const char* name; int32_t width; LONG widening; } cases[] = {
+        {"a menu bar wrapped onto two lines: short in height", 100, 0},
+        {"a wider frame: short in width", 240, 7},
+        {"both", 100, 7},
+    };
+    for (const auto& c : cases) {
+        frameWidening = c.widening;
+        const RECT window = FitFrom(work.left + 10, work.top + 20, c.width, 80);
+        EXPECT_EQ(ClientSize().cx, c.width) << c.name;
+        EXPECT_EQ(ClientSize().cy, 80) << c.name;
+        EXPECT_EQ(window.left, work.left + 10) << c.name;
+        EXPECT_EQ(window.top, work.top + 20) << c.name;
+    }
     sourcePicture.Release();
 }
 

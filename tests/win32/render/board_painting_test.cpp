@@ -121,4 +121,25 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
     SetBevelMeans(BevelMeans::Automatic);
 }
 
+// On a section whose first and last rows are alike the row order is told by
+// writing a pixel at the origin, which the drawing must put back.
+TEST(BoardPainting, ATileDrawnThroughTheBitsChangesNoPixelBeyondIt) {
+    PictureBitmap source;
+    ASSERT_EQ(source.Attach(PictureSection({WIDTH, HEIGHT, 32, PatternPixel})), 1);
+    for (const int32_t bits : {24, 32})
+        for (const bool topDown : {false, true}) {
+            DrawingTarget target({WIDTH, HEIGHT, bits, SolidPixel(UNIFORM), topDown});
+            source.DrawTile(target.Dc(), 20, 15, 3, 4, 10, 8);
+            std::vector<Colour> expected;
+            for (int32_t y = 0; y < HEIGHT; ++y)
+                for (int32_t x = 0; x < WIDTH; ++x)
+                    expected.push_back(x >= 20 && x < 30 && y >= 15 && y < 23
+                                           ? BevelledPixel(PatternPixel(x - 17, y - 11), x - 20, y - 15, 10, 8)
+                                           : UNIFORM);
+            const std::string kind = std::to_string(bits) + (topDown ? " bits, top-down" : " bits, bottom-up");
+            EXPECT_EQ(FirstDifference(target.Pixels(), expected, WIDTH), "") << kind;
+            EXPECT_TRUE(source.DrawsBevelThroughBits(target.Dc())) << kind;
+        }
+}
+
 }  // namespace

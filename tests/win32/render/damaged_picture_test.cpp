@@ -1,6 +1,7 @@
 // Damaged and odd picture files through PictureBitmap::Load and the system's
 // loader: each is loaded at its size or refused, and none ends the process.
-// The damaged ones fault inside the loader when handed to it unchecked.
+// The damaged ones fault inside the loader when handed to it unchecked; one
+// that holds what its header declares can still be refused by the loader.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,6 +53,7 @@ TEST(DamagedPictures, EachFileIsLoadedAtItsSizeOrRefusedAndNoneFaults) {
         {"60000 rows declared", Layout(1, 1, 24), WHOLE, 22, 60000, false},
         {"RLE8 cut in its last page", Layout(120, 90, 8, 40, true), 4096, NO_FIELD, 0, false},
         {"empty", picture, 0, NO_FIELD, 0, false},
+        {"7 bits a pixel: only the loader refuses it", Layout(37, 21, 24), WHOLE, 28, 7, false},
     };
     TempDirectory folder;
     const std::string path = folder.File("PuzzleDamaged.bmp");
