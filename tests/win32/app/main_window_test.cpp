@@ -1,7 +1,8 @@
 // The program's main window: its menu mirrors the game (UpdateMenu), its
 // items and the keys F2, F3 and F4 reach the game's commands, the keys
 // through the program's accelerator table only while their items are
-// enabled; and the end of a session stores the game.
+// enabled; a palette changed by another window repaints the board; and the
+// end of a session stores the game.
 #include <gtest/gtest.h>
 
 #include "app/application.h"
@@ -15,10 +16,17 @@ namespace {
 
 WNDPROC programProc = nullptr;
 int commandsReceived = 0;
+int paintsReceived = 0;
 
 LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     commandsReceived += message == WM_COMMAND;
+    paintsReceived += message == WM_PAINT;
     return CallWindowProcA(programProc, window, message, wParam, lParam);
+}
+
+void CountMessages() {
+    programProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
 }
 
 // Posts the key and runs the queue as the program's message loop does.
@@ -49,8 +57,7 @@ TEST(MainWindow, MenuMarksFollowTheGameAndKeysReachOnlyEnabledItems) {
     gameState.soundOn = 2;  // any value but 0 is on
     MainWindowScope window;
     ASSERT_EQ(window.Started(), 1);
-    programProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+    CountMessages();
     HACCEL accelerators = LoadAcceleratorsA(moduleHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     UpdateMenu();
     ExpectMarksOf(gameState, "start");
@@ -85,6 +92,32 @@ TEST(MainWindow, MenuMarksFollowTheGameAndKeysReachOnlyEnabledItems) {
         EXPECT_EQ(gameState.soundOn, step.soundOn) << step.name;
         ExpectMarksOf(gameState, step.name);
     }
+}
+
+TEST(MainWindow, APaletteChangedByAnotherWindowRepaintsTheBoardAtOnce) {
+    EmptyCatalogue();
+    gameState = DEFAULT_GAME_STATE;
+    MainWindowScope window;
+    ASSERT_EQ(window.Started(), 1);
+    sourcePicture.Attach(CreateBitmap(160, 120, 1, 1, nullptr));
+    FitWindowToPicture();
+    ShowWindow(mainWindow, SW_SHOWNOACTIVATE);
+    UpdateWindow(mainWindow);
+    CountMessages();
+    const HWND other = GetDesktopWindow();
+    const struct {
+        UINT message;
+        HWND changedBy;
+        int paints;
+    } cases[] = {{WM_QUERYNEWPALETTE, nullptr, 1}, {WM_PALETTEISCHANGING, other, 1},
+                 {WM_PALETTECHANGED, other, 1}, {WM_PALETTECHANGED, mainWindow, 0}};
+    for (const auto& row : cases) {
+        const int before = paintsReceived;
+        EXPECT_EQ(SendMessageA(mainWindow, row.message, reinterpret_cast<WPARAM>(row.changedBy), 0), 1)
+            << row.message;
+        EXPECT_EQ(paintsReceived - before, row.paints) << row.message;
+    }
+    sourcePicture.Release();
 }
 
 TEST(MainWindow, TheEndOfASessionStoresTheGame) {
