@@ -69,6 +69,7 @@ make_root() {
   apt_in_root install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
   apt_in_root upgrade -y -qq >/dev/null
   add_32_bit_libraries
+  apt_in_root clean
   # The 32-bit loader would let Wine run the program outside WoW64.
   rm -f "$root/usr/lib/wine/wine"
   rm -rf "$root/usr/lib/i386-linux-gnu/wine/i386-unix"
