@@ -73,24 +73,33 @@ TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHolds
 
 // Files of rows of 4 bytes with their pixel offset 0, so that the pixels
 // follow the headers and the colour table (2^bits entries when an info header
-// counts none), each as tall as needed for its last pixels to lie on a page
+// counts none) or the bit-field masks (after an info header, inside a V4 or
+// V5 one), each as tall as needed for its last pixels to lie on a page
 // that they would not reach from the end of a 40-byte header in byte-packed
-// rows: without that page, each is refused.
+// rows: without that page, each is refused. One row shorter, its pixels end
+// in the last 4 bytes of a page, and it is taken.
 TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
-    static const int32_t KINDS[][2] = {{1, 12}, {8, 12}, {4, 40}, {8, 40}, {24, 40}, {8, 108}, {32, 124}};
-    for (const auto& [bits, header] : KINDS) {
+    static const int32_t KINDS[][3] = {{1, 12, 0},  {8, 12, 0},  {4, 40, 0},   {8, 40, 0},  {24, 40, 0},
+                                       {8, 108, 0}, {32, 124, 0}, {32, 40, 1}, {16, 40, 1}, {32, 108, 1}};
+    for (const auto& [bits, header, bitFields] : KINDS) {
         BitmapLayout layout{32 / bits, 1, bits, PatternPixel};
         layout.headerSize = header;
         layout.declaredColours = 0;
+        if (bitFields)
+            layout.masks = bits == 16 ? std::array<uint32_t, 3>{0xF800, 0x07E0, 0x001F}
+                                      : std::array<uint32_t, 3>{0x0000FF, 0x00FF00, 0xFF0000};
         const uint64_t start = PixelDataOffset(layout), least = 14 + std::min(header, 40);
         const uint64_t packedRow = (layout.width * bits + 7) / 8;  // 3 of the 4 bytes at 24 bits
         while (PageEnd(least + packedRow * layout.height) == PageEnd(start + 4 * layout.height))
             ++layout.height;
-        std::string bytes = BitmapFileBytes(layout);
-        bytes.replace(10, 4, 4, '\0');
-        const std::string kind = std::to_string(bits) + " bits, header " + std::to_string(header);
+        const auto atOffsetZero = [&layout] { return BitmapFileBytes(layout).replace(10, 4, 4, '\0'); };
+        const std::string bytes = atOffsetZero();
+        const std::string kind = std::to_string(bits) + " bits, header " + std::to_string(header) +
+                                 (bitFields ? ", bit fields" : "");
         EXPECT_EQ(Fits(bytes, bytes.size()), 1) << kind;
         EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << kind << ", " << bytes.size() << " bytes";
+        --layout.height;
+        EXPECT_EQ(Fits(atOffsetZero(), bytes.size() - 4), 1) << kind << ", a row shorter";
     }
 }
 

@@ -1,6 +1,7 @@
 // The one writer of Windows bitmap files.
 #include "tools/bitmaps/bitmap_file.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -11,6 +12,8 @@ constexpr int32_t INFO_HEADER_SIZE = 40;
 constexpr int32_t PELS_PER_METRE = 2835;  // 72 dots per inch
 constexpr uint32_t BI_RLE8 = 1;
 constexpr uint32_t BI_RLE4 = 2;
+constexpr uint32_t BI_BITFIELDS = 3;
+constexpr int32_t MASKS_SIZE = 12;
 constexpr int32_t MAX_RUN = 255;
 
 uint32_t SquaredDistance(Colour a, Colour b) {
@@ -49,26 +52,66 @@ void Put32(std::string& bytes, uint32_t value) {
     Put16(bytes, value >> 16);
 }
 
+bool HasMasks(const BitmapLayout& layout) {
+    return layout.masks != std::array<uint32_t, 3>{};
+}
+
+// Red, green and blue masks of a pixel above 8 bits: 5-5-5 at 16 bits and
+// bytes B, G, R above, unless the layout gives its own.
+std::array<uint32_t, 3> MasksOf(const BitmapLayout& layout) {
+    if (HasMasks(layout))
+        return layout.masks;
+    if (layout.bitsPerPixel == 16)
+        return {0x7C00, 0x03E0, 0x001F};
+    return {0xFF0000, 0x00FF00, 0x0000FF};
+}
+
+int32_t LowestBit(uint32_t mask) {
+    int32_t bit = 0;
+    while (bit < 31 && !(mask >> bit & 1))
+        ++bit;
+    return bit;
+}
+
+int32_t BitCount(uint32_t mask) {
+    int32_t count = 0;
+    for (; mask; mask &= mask - 1)
+        ++count;
+    return count;
+}
+
+// The channel's top bits in the mask's place.
+uint32_t PutChannel(uint32_t value, uint32_t mask) {
+    return (value >> (8 - BitCount(mask)) << LowestBit(mask)) & mask;
+}
+
+// The mask's bits widened to 8, their top bits repeated below them.
+uint32_t ReadChannel(uint32_t pixel, uint32_t mask) {
+    const uint32_t top = (pixel & mask) >> LowestBit(mask) << (8 - BitCount(mask));
+    return (top | top >> BitCount(mask)) & 0xFF;
+}
+
+uint32_t PackPixel(const std::array<uint32_t, 3>& masks, Colour colour) {
+    return PutChannel(RedOf(colour), masks[0]) | PutChannel(GreenOf(colour), masks[1]) |
+           PutChannel(BlueOf(colour), masks[2]);
+}
+
 // One row of pixels, packed at the layout's depth and padded to four bytes.
 std::string PackRow(const BitmapLayout& layout, const std::vector<Colour>& table, int32_t y) {
     std::string row(static_cast<size_t>(RowBytes(layout.width, layout.bitsPerPixel)), '\0');
+    const std::array<uint32_t, 3> masks = MasksOf(layout);
+    const int32_t bytes = layout.bitsPerPixel / 8;
     for (int32_t x = 0; x < layout.width; ++x) {
         const Colour colour = layout.pixel(x, y);
-        const uint32_t red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
         if (layout.bitsPerPixel <= 8) {
             const int32_t bit = x * layout.bitsPerPixel;
             const int shift = 8 - layout.bitsPerPixel - bit % 8;
             row[bit / 8] = static_cast<char>(row[bit / 8] | NearestIndex(table, colour) << shift);
-        } else if (layout.bitsPerPixel == 16) {
-            const uint32_t packed = (red >> 3) << 10 | (green >> 3) << 5 | blue >> 3;
-            row[2 * x] = static_cast<char>(packed & 0xFF);
-            row[2 * x + 1] = static_cast<char>(packed >> 8);
-        } else {
-            const int32_t bytes = layout.bitsPerPixel / 8;
-            row[bytes * x] = static_cast<char>(blue);
-            row[bytes * x + 1] = static_cast<char>(green);
-            row[bytes * x + 2] = static_cast<char>(red);
+            continue;
         }
+        const uint32_t packed = PackPixel(masks, colour);
+        for (int32_t i = 0; i < bytes; ++i)  // little-endian
+            row[bytes * x + i] = static_cast<char>(packed >> 8 * i & 0xFF);
     }
     return row;
 }
@@ -108,6 +151,8 @@ bool IsCore(const BitmapLayout& layout) {
 }
 
 uint32_t Compression(const BitmapLayout& layout) {
+    if (HasMasks(layout))
+        return BI_BITFIELDS;
     if (!layout.runLength)
         return 0;
     return layout.bitsPerPixel == 4 ? BI_RLE4 : BI_RLE8;
@@ -126,8 +171,15 @@ void PutInfoHeader(std::string& bytes, const BitmapLayout& layout, size_t tableS
     const bool tableCount = layout.declaredColours < 0;
     Put32(bytes, static_cast<uint32_t>(tableCount ? tableSize : layout.declaredColours));
     Put32(bytes, 0);  // every colour important
-    // The fields a V4 or V5 header adds, all zero.
-    bytes.append(static_cast<size_t>(layout.headerSize - INFO_HEADER_SIZE), '\0');
+    // The masks come first in the fields a V4 or V5 header adds (the rest all
+    // zero), or right after an info header.
+    int32_t added = layout.headerSize - INFO_HEADER_SIZE;
+    if (HasMasks(layout)) {
+        for (const uint32_t mask : layout.masks)
+            Put32(bytes, mask);
+        added = std::max(added - MASKS_SIZE, 0);
+    }
+    bytes.append(static_cast<size_t>(added), '\0');
 }
 
 void PutCoreHeader(std::string& bytes, const BitmapLayout& layout) {
@@ -135,11 +187,6 @@ void PutCoreHeader(std::string& bytes, const BitmapLayout& layout) {
     Put16(bytes, static_cast<uint32_t>(layout.height));
     Put16(bytes, 1);  // planes
     Put16(bytes, static_cast<uint32_t>(layout.bitsPerPixel));
-}
-
-uint32_t Expand5(uint32_t value) {
-    const uint32_t five = value >> 3;
-    return five << 3 | five >> 2;
 }
 
 }  // namespace
@@ -174,14 +221,16 @@ Colour StoredColour(const BitmapLayout& layout, Colour colour) {
         const std::vector<Colour> table = TableOf(layout);
         return table[NearestIndex(table, colour)];
     }
-    if (layout.bitsPerPixel == 16)
-        return MakeColour(Expand5(RedOf(colour)), Expand5(GreenOf(colour)), Expand5(BlueOf(colour)));
-    return colour & 0xFFFFFF;
+    const std::array<uint32_t, 3> masks = MasksOf(layout);
+    const uint32_t packed = PackPixel(masks, colour);
+    return MakeColour(ReadChannel(packed, masks[0]), ReadChannel(packed, masks[1]),
+                      ReadChannel(packed, masks[2]));
 }
 
 int32_t PixelDataOffset(const BitmapLayout& layout) {
     const int32_t entryBytes = IsCore(layout) ? 3 : 4;
-    return FILE_HEADER_SIZE + layout.headerSize +
+    const bool masksAfterHeader = HasMasks(layout) && layout.headerSize == INFO_HEADER_SIZE;
+    return FILE_HEADER_SIZE + layout.headerSize + (masksAfterHeader ? MASKS_SIZE : 0) +
            entryBytes * static_cast<int32_t>(TableOf(layout).size());
 }
 

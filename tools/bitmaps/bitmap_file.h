@@ -1,11 +1,12 @@
 // The one writer of Windows bitmap files, for the sample-picture generator,
 // the tests and the benchmark: every depth the system loads (1, 4, 8, 16, 24
 // and 32 bits per pixel), bottom-up or top-down, from a pixel function; with
-// the core, info, V4 or V5 header, run-length data at 4 and 8 bits, and any
-// colour count in the header. No Windows header: it builds natively and for
+// the core, info, V4 or V5 header, run-length data at 4 and 8 bits, bit fields
+// at 16 and 32 bits, and any colour count in the header. No Windows header: it builds natively and for
 // Windows.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -32,6 +33,9 @@ struct BitmapLayout {
     int32_t headerSize = 40;     // 12 (core: no top-down, a full colour table), 40, 108 or 124
     bool runLength = false;      // RLE8 or RLE4 at 8 or 4 bits, bottom-up: runs of one colour
     int32_t declaredColours = -1;  // the colour count in an info header; -1: the table's size
+    // Red, green and blue masks of BI_BITFIELDS at 16 or 32 bits, each of 1 to
+    // 8 contiguous bits; all zero: BI_RGB.
+    std::array<uint32_t, 3> masks = {};
 };
 
 // The colour table written for 1, 4 and 8 bits per pixel (empty above that):
@@ -39,7 +43,8 @@ struct BitmapLayout {
 std::vector<Colour> DefaultColourTable(int32_t bitsPerPixel);
 
 // The colour that a bitmap of this layout holds for colour: the nearest table
-// entry, 5 bits a channel at 16 bits (read back as (v << 3) | (v >> 2)), exact above.
+// entry, 5 bits a channel at 16 bits (read back as (v << 3) | (v >> 2)), exact above;
+// with bit fields, each channel's bits read back so.
 Colour StoredColour(const BitmapLayout& layout, Colour colour);
 
 // Bytes of the whole file: file header, info header, colour table, pixel rows.

@@ -5,7 +5,9 @@
 // picture is touched. Both means of drawing the bevel must give them, on
 // every depth of a picture file (what an 8- or 16-bit canvas can hold: the
 // nearest colour-table entry, 5 bits a channel) and on sections of mixed
-// formats and row orders.
+// formats, row orders and bit fields: a section that keeps a file's masks
+// (Wine's loader turns them into plain bytes, or 5-5-5 at 16 bits) is drawn
+// through its bits only where they say bytes B, G, R.
 #include <gtest/gtest.h>
 
 #include "render/board_painter.h"
@@ -18,6 +20,13 @@ constexpr int32_t WIDTH = 62;  // neither size a multiple of 3, 4 or 5
 constexpr int32_t HEIGHT = 47;
 constexpr Colour MARK = MakeColour(1, 2, 3);
 constexpr Colour UNIFORM = MakeColour(90, 60, 30);
+constexpr std::array<uint32_t, 3> RED_BLUE_SWAPPED = {0x0000FF, 0x00FF00, 0xFF0000};
+
+BitmapLayout BitFields32(std::array<uint32_t, 3> masks) {
+    BitmapLayout layout{WIDTH, HEIGHT, 32, PatternPixel};
+    layout.masks = masks;
+    return layout;
+}
 
 struct Pictures {
     const char* name;
@@ -39,6 +48,10 @@ const Pictures PICTURES[] = {
     {"32 bits on uniform 24", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM)}},
     {"24 bits on uniform top-down 32", {WIDTH, HEIGHT, 24, PatternPixel},
      {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM), true}},
+    {"32-bit bit fields in the usual places on 24", BitFields32({0xFF0000, 0x00FF00, 0x0000FF}),
+     {WIDTH, HEIGHT, 24, PatternPixel}},
+    {"32-bit bit fields, red and blue swapped, on 24", BitFields32(RED_BLUE_SWAPPED),
+     {WIDTH, HEIGHT, 24, PatternPixel}},
     // Cells of 2 x 2, 2 x 1 and 1 x 1 pixels: no room for a bevel below two.
     {"8 x 7 pixels", {8, 7, 24, PatternPixel}, {8, 7, 24, PatternPixel}},
 };
@@ -107,7 +120,8 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
                 }
                 const int32_t width = pictures.source.width + 3, height = pictures.source.height + 2;
                 DrawingTarget target({width, height, 32, SolidPixel(MARK)});
-                const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24;
+                const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24 &&
+                                    pictures.source.masks != RED_BLUE_SWAPPED;
                 EXPECT_EQ(source.DrawsBevelThroughBits(target.Dc()), direct) << pictures.name;
                 DrawBoard(target.Dc(), BoardScene{MakeBoard(board), board.gridSize, source, canvas});
                 std::vector<Colour> expected;
