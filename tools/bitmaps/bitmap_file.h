@@ -2,8 +2,8 @@
 // the tests and the benchmark: every depth the system loads (1, 4, 8, 16, 24
 // and 32 bits per pixel), bottom-up or top-down, from a pixel function; with
 // the core, info, V4 or V5 header, run-length data at 4 and 8 bits, bit fields
-// at 16 and 32 bits, and any colour count in the header. No Windows header: it builds natively and for
-// Windows.
+// at 16 and 32 bits, and any colour count in the header. No Windows header: it
+// builds natively and for Windows.
 #pragma once
 
 #include <array>
