@@ -13,6 +13,15 @@ tools/setup.sh packages
 mkdir -p build
 summary=()
 said() { summary+=("$*"); }
+# ctest, its passed tests counted for the closing line.
+passed=0
+run_ctest() {
+  local log
+  log=$(mktemp)
+  ctest "$@" | tee "$log"
+  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")))
+  rm -f "$log"
+}
 
 # PUZZLE_WIN32_WINE=wow64 takes the road of a machine that cannot (see
 # tools/wine-env.sh).
@@ -38,7 +47,7 @@ fi
 
 cmake --preset native >/dev/null
 cmake --build --preset native
-ctest --preset native
+run_ctest --preset native
 said "native: the platform-free tests, built by the host compiler with sanitizers (no Win32)"
 
 # Where the 32-bit build runs its end-to-end tests, the 64-bit one runs only
@@ -49,10 +58,10 @@ wait "$prefix64"
 win32=$(tools/wine-env.sh describe build/win64/wine)
 echo "== win64 suite under $win32"
 if [ "$runs_32_bit" -eq 1 ]; then
-  ctest --preset win64 --exclude-regex '^e2e_'
+  run_ctest --preset win64 --exclude-regex '^e2e_'
   said "win64: in-process tests under $win32"
 else
-  ctest --preset win64
+  run_ctest --preset win64
   said "win64: in-process and end-to-end tests under $win32"
 fi
 
@@ -62,13 +71,13 @@ if [ "$runs_32_bit" -eq 1 ]; then
   wait "$prefix32"
   win32=$(tools/wine-env.sh describe build/win32/wine)
   echo "== win32 suite under $win32"
-  ctest --preset win32 --exclude-regex '^wow64_'
+  run_ctest --preset win32 --exclude-regex '^wow64_'
   said "win32: in-process and end-to-end tests of the 32-bit game under $win32"
 fi
 if wait "$wow64_ready"; then
   win32=$(tools/wine-env.sh describe "$wow64_dir")
   echo "== win32 $([ "$runs_32_bit" -eq 1 ] && echo end-to-end tests || echo suite) under $win32"
-  ctest --preset win32 "${wow64_tests[@]}"
+  run_ctest --preset win32 "${wow64_tests[@]}"
   if [ "$runs_32_bit" -eq 1 ]; then
     said "win32: end-to-end tests of the 32-bit game again under $win32"
   else
@@ -89,3 +98,4 @@ fi
 echo
 echo "The Win32 that ran each suite:"
 printf '  %s\n' "${summary[@]}"
+echo "tests: $passed passed, 0 failed"
