@@ -23,14 +23,17 @@ run_ctest() {
   rm -f "$log"
 }
 
-# PUZZLE_WIN32_WINE=wow64 takes the road of a machine that cannot (see
-# tools/wine-env.sh).
+# Where 32-bit programs run (tools/wine-env.sh decides, PUZZLE_WIN32_WINE=wow64
+# takes the other road), WoW64 runs the end-to-end tests again; elsewhere
+# it runs the whole 32-bit suite.
 runs_32_bit=0
-[ "${PUZZLE_WIN32_WINE:-}" != wow64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && runs_32_bit=1
+[ "$(tools/wine-env.sh resolve win32)" = win32 ] && runs_32_bit=1
 if [ "$runs_32_bit" -eq 1 ]; then
   wow64_dir=build/win32/wine10 wow64_tests=(--tests-regex '^wow64_')
+  wow64_suite="end-to-end tests of the 32-bit game again"
 else
   wow64_dir=build/win32/wine wow64_tests=(--exclude-regex '^wow64_')
+  wow64_suite="in-process and end-to-end tests of the 32-bit game"
 fi
 
 # The Wine 10 root and the Wine prefixes take a while to make: that runs
@@ -76,13 +79,9 @@ if [ "$runs_32_bit" -eq 1 ]; then
 fi
 if wait "$wow64_ready"; then
   win32=$(tools/wine-env.sh describe "$wow64_dir")
-  echo "== win32 $([ "$runs_32_bit" -eq 1 ] && echo end-to-end tests || echo suite) under $win32"
+  echo "== win32 $wow64_suite under $win32"
   run_ctest --preset win32 "${wow64_tests[@]}"
-  if [ "$runs_32_bit" -eq 1 ]; then
-    said "win32: end-to-end tests of the 32-bit game again under $win32"
-  else
-    said "win32: in-process and end-to-end tests of the 32-bit game under $win32"
-  fi
+  said "win32: $wow64_suite under $win32"
 else
   echo "== Wine 10's WoW64 mode is not to be had here: build/wine10-root.log says why"
   tail -n 5 build/wine10-root.log

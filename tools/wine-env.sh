@@ -9,6 +9,7 @@
 #                           running), ahead of a start: it can run beside a build
 #   wine-env.sh stop DIR    stop them
 #   wine-env.sh describe DIR             name the Win32 that runs DIR's programs
+#   wine-env.sh resolve ARCH             the architecture that ARCH stands for here
 #   source wine-env.sh environment DIR   export WINEPREFIX, DISPLAY and friends
 # The Win32 of each: win64 is Debian 12's 64-bit Wine 8; wow64 is Wine 10 of
 # the Debian 13 root (tools/wine10-root.sh) in its WoW64 mode, 32-bit programs
@@ -193,6 +194,8 @@ case "${1:-}" in
     stop_all "$2" ;;
   describe)
     describe "$2" ;;
+  resolve)
+    resolve_arch "$2" ;;
   *)
-    echo "usage: $0 start|prepare DIR [win32|win64|wow64] | stop DIR | describe DIR" >&2; exit 2 ;;
+    echo "usage: $0 start|prepare DIR [win32|win64|wow64] | stop DIR | describe DIR | resolve ARCH" >&2; exit 2 ;;
 esac

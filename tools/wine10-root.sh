@@ -30,10 +30,10 @@ enter='root=$1; shift
     mount --bind /tmp "$root/tmp" && mkdir -p "$root$1" && mount --bind "$1" "$root$1" &&
     shift && exec chroot "$root" "$@"'
 
-namespaces=(--mount --propagation private)
+enter_root=(unshare --mount --propagation private sh -c "$enter" sh "$root" "$project")
 
 in_root() {
-  unshare "${namespaces[@]}" sh -c "$enter" sh "$root" "$project" "$@"
+  "${enter_root[@]}" "$@"
 }
 
 apt_in_root() {
@@ -87,8 +87,7 @@ case "${1:-}" in
     [ -f "$stamp" ] && [ "$(id -u)" -eq 0 ] ;;
   exec)
     shift
-    exec unshare "${namespaces[@]}" sh -c "$enter" sh "$root" "$project" \
-      sh -c 'cd "$0" && exec "$@"' "$PWD" env PATH=/usr/bin:/bin "$@" ;;
+    exec "${enter_root[@]}" sh -c 'cd "$0" && exec "$@"' "$PWD" env PATH=/usr/bin:/bin "$@" ;;
   *)
     echo "usage: $0 make | ready | exec COMMAND..." >&2; exit 2 ;;
 esac

@@ -70,8 +70,8 @@ def toggle_sound(game):
 def test_accepted_moves_and_the_win_play_whole_sounds_unless_sound_is_off(session):
     directory = session.game_dir()
     record = one_move_from_solved(directory + "/Puzzle1.bmp")
-    session.run("wine", "reg", "add", driver.STATE_KEY, "/v", "Data", "/t", "REG_BINARY",
-                "/d", record.hex(), "/f")
+    check(session.run("wine", "reg", "add", driver.STATE_KEY, "/v", "Data", "/t", "REG_BINARY",
+                      "/d", record.hex(), "/f").returncode == 0, "the record was not stored")
     move, win = (wave.open(session.source_dir + "/app/assets/" + name).getnframes()
                  for name in ("move.wav", "solved.wav"))
     server_log = os.path.dirname(session.env["PULSE_CLIENTCONFIG"]) + "/server.log"
