@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/main_window.h"
 #include "app/process_state.h"
 #include "app/resource_ids.h"
 
@@ -10,7 +11,8 @@ namespace {
 
 constexpr COLORREF LINK_COLOUR = 0x00FF0000;
 constexpr COLORREF PRESSED_LINK_COLOUR = 0x000000FF;
-constexpr int LINK_FONT_HEIGHT = 10;
+constexpr int LINK_FONT_HEIGHT = 10;  // at 96 dots per inch
+constexpr int DEFAULT_DPI = 96;
 constexpr int LINK_TEXT_SIZE = 256;
 
 HFONT linkFont = nullptr;  // exists only while the box is open
@@ -65,7 +67,7 @@ void OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        linkFont = MakeFont(LINK_FONT_HEIGHT, 1, FW_NORMAL);
+        linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, ScreenDpi(), DEFAULT_DPI), 1, FW_NORMAL);
         return TRUE;
     case WM_DRAWITEM:
         DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -11,6 +11,7 @@
 #include "game/shell.h"
 #include "game/random.h"
 #include "game/record_check.h"
+#include "render/shown_picture.h"
 
 namespace {
 
@@ -72,9 +73,10 @@ int StartInstance(HINSTANCE instance, int) {
         SetForegroundWindow(running);
         return 0;
     }
-    // Only sizes the window; the picture actually played is loaded later.
-    canvasPicture.Load(moduleHandle, PicturePath(0));
-    mainWindow = CreateMainWindow();
+    // Sized from the first picture's header alone; the picture actually
+    // played is loaded later.
+    const ShownSize first = ShownSizeOfFile(PicturePath(0), FitOnWindowsMonitor());
+    mainWindow = CreateMainWindow(first.width, first.height);
     return mainWindow ? 1 : 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 
+#include "app/main_window.h"
 #include "app/process_state.h"
 #include "app/resource_ids.h"
 #include "game/shell.h"
@@ -28,11 +29,14 @@ void PaintBoard(HDC clientDc) {
     DrawBoard(clientDc, CurrentScene());
 }
 
+// The canvas is a copy of the source picture's pixels; a picture with a
+// colour table is loaded again instead, with its own table.
 int32_t LoadBothPictures() {
-    if (!sourcePicture.Load(moduleHandle, gameState.picturePath))
+    if (!sourcePicture.LoadFitted(moduleHandle, gameState.picturePath, FitOnWindowsMonitor()))
         return 0;
     sourcePicture.UseScreenFormat();
-    if (canvasPicture.Load(moduleHandle, gameState.picturePath))
+    if (!canvasPicture.CopyFrom(sourcePicture) &&
+        canvasPicture.Load(moduleHandle, gameState.picturePath))
         canvasPicture.UseScreenFormat();
     return 1;
 }

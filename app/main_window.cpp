@@ -20,16 +20,17 @@ namespace {
 constexpr DWORD MAIN_WINDOW_STYLE = WS_POPUPWINDOW | WS_CAPTION | WS_MINIMIZEBOX;
 constexpr int TITLE_SIZE = 256;
 constexpr int32_t WIDTH_WITHOUT_PICTURE = 200;
+constexpr int32_t DEFAULT_DPI = 96;
 
 struct WindowSize {
     int width;
     int height;
 };
 
-SIZE ClientSizeFor(const PictureBitmap& picture) {
-    if (picture.Width() == 0)
+SIZE ClientSizeFor(int32_t width, int32_t height) {
+    if (width == 0)
         return {WIDTH_WITHOUT_PICTURE, 0};
-    return {picture.Width(), picture.Height()};
+    return {width, height};
 }
 
 // The outer size that gives a client area of the picture's size when the
@@ -72,6 +73,20 @@ void KeepOnWorkArea(HWND window) {
     const LONG top = std::max(work.top, std::min(placed.top, work.bottom - height));
     if (left != placed.left || top != placed.top)
         SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The work area less the window's frame, caption and menu bar.
+PictureFit FitOnMonitor(HMONITOR monitor) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const WindowSize frame = OuterSizeFor({0, 0});
+    const int32_t n = gameState.gridSize >= MIN_GRID_SIZE && gameState.gridSize <= MAX_GRID_SIZE
+                          ? gameState.gridSize
+                          : MAX_GRID_SIZE;
+    return {ScreenDpi(), info.rcWork.right - info.rcWork.left - frame.width,
+            info.rcWork.bottom - info.rcWork.top - frame.height, n};
 }
 
 void RepaintWindow(HWND window) {
@@ -130,10 +145,10 @@ void RegisterMainClass(HINSTANCE instance) {
     RegisterClassExA(&windowClass);
 }
 
-HWND CreateMainWindow() {
+HWND CreateMainWindow(int32_t pictureWidth, int32_t pictureHeight) {
     char title[TITLE_SIZE];
     LoadStringA(moduleHandle, IDS_TITLE, title, TITLE_SIZE);
-    const SIZE client = ClientSizeFor(canvasPicture);
+    const SIZE client = ClientSizeFor(pictureWidth, pictureHeight);
     const WindowSize outer = OuterSizeFor(client);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
@@ -147,13 +162,26 @@ HWND CreateMainWindow() {
 }
 
 void FitWindowToPicture() {
-    const SIZE client = ClientSizeFor(sourcePicture);
+    const SIZE client = ClientSizeFor(sourcePicture.Width(), sourcePicture.Height());
     const WindowSize outer = OuterSizeFor(client);
     RECT windowRect;
     GetWindowRect(mainWindow, &windowRect);
     MoveWindow(mainWindow, windowRect.left, windowRect.top, outer.width, outer.height, TRUE);
     GrowToClientSize(mainWindow, client);
     KeepOnWorkArea(mainWindow);
+}
+
+int32_t ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int32_t dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DEFAULT_DPI;
+}
+
+PictureFit FitOnWindowsMonitor() {
+    if (!mainWindow)
+        return FitOnMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    return FitOnMonitor(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST));
 }
 
 void RepaintBoard() {

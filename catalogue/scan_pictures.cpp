@@ -12,6 +12,9 @@ namespace {
 
 constexpr int32_t MODULE_PATH_SIZE = 260;
 constexpr int32_t MASK_SIZE = 255;
+// Searched after the bitmap mask of the resources, in this order.
+constexpr const char* DECODED_PICTURE_MASKS[] = {"Puzzle*.png", "Puzzle*.jpg", "Puzzle*.jpeg",
+                                                 "Puzzle*.gif"};
 
 // The length of the directory part of modulePath, its last backslash kept.
 // Index 0 is never tested, so without a backslash the first character stays.
@@ -38,11 +41,27 @@ bool PictureDirectory(const char* modulePath, SharedString& directory) {
     return true;
 }
 
+// A file that an earlier mask found (through its short name, say) is not
+// listed twice.
 void AddPicture(const SharedString& directory, char* fileName) {
     UpperCaseAscii(fileName);
     const SharedString path = SharedString::Concat(directory, fileName);
-    if (path.Length() < PICTURE_PATH_SIZE)
+    if (path.Length() < PICTURE_PATH_SIZE && FindPicture(path.Chars()) < 0)
         pictureCatalogue.paths.Add(path.Chars());
+}
+
+// The files that match mask in directory, in the search's order.
+void AddMatches(const SharedString& directory, const char* mask) {
+    const SharedString pattern = SharedString::Concat(directory, mask);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.Chars(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            AddPicture(directory, entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
 }
 
 void ClearUsedFlags() {
@@ -72,17 +91,8 @@ void ScanPicturesBeside(const char* modulePath) {
     char mask[MASK_SIZE] = {};
     if (LoadStringA(GetModuleHandleA(nullptr), IDS_PICTURE_MASK, mask, MASK_SIZE) == 0)
         return;
-    const SharedString pattern = SharedString::Concat(directory, mask);
-
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.Chars(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            AddPicture(directory, entry.cFileName);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-
+    AddMatches(directory, mask);
+    for (const char* decodedMask : DECODED_PICTURE_MASKS)
+        AddMatches(directory, decodedMask);
     ClearUsedFlags();
 }

@@ -17,7 +17,9 @@ if(CMAKE_CROSSCOMPILING)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/wine-run.sh;${PUZZLE_WINE_DIR}")
 endif()
 
-set(PUZZLE_WIN32_LIBS gdi32 user32 winmm advapi32 shell32 kernel32)
+# ole32 reaches the imaging component through COM; uuid only defines its
+# identifiers.
+set(PUZZLE_WIN32_LIBS gdi32 user32 winmm advapi32 shell32 ole32 uuid kernel32)
 
 # The shipped code is built small. Nothing in it throws or catches, and it
 # runs on one thread: without these options the static C++ runtime brings in

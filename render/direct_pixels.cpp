@@ -1,4 +1,5 @@
-// Direct access to the pixels of DIB sections, and how GDI maps them.
+// Direct access to the pixels of DIB sections, how GDI maps them, and the
+// order in which a section's rows are stored.
 #include "render/direct_pixels.h"
 
 #include <cstdlib>
@@ -7,7 +8,7 @@
 
 namespace {
 
-enum class RowOrder { BottomUp, TopDown, Either, Unknown };
+enum class RowOrder { BottomUp, TopDown, Unknown };
 
 // Bytes B, G, R (and an unused fourth byte at 32 bits) are the only layouts
 // taken; bit fields only when they say the same.
@@ -22,63 +23,43 @@ bool HasPlainLayout(const DIBSECTION& section) {
             section.dsBitfields[1] == 0x00FF00 && section.dsBitfields[2] == 0x0000FF);
 }
 
-// Pixel (x, y) is stored in row y or in row height - 1 - y; where the two
-// hold different colours, GDI's reading of the pixel tells which.
-RowOrder OrderShownAt(HDC dc, const DirectPixels& pixels, int32_t x, int32_t y) {
-    const COLORREF topDown = pixels.StoredColour(x, y);
-    const COLORREF bottomUp = pixels.StoredColour(x, pixels.height - 1 - y);
-    if (topDown == bottomUp)
-        return RowOrder::Either;
-    const COLORREF shown = GetPixel(dc, x, y);
-    if (shown == topDown)
-        return RowOrder::TopDown;
-    return shown == bottomUp ? RowOrder::BottomUp : RowOrder::Unknown;
-}
-
-struct Line {
-    int32_t x;
-    int32_t y;
-    int32_t stepX;
-    int32_t stepY;
-    int32_t count;
-};
-
-// The first pixel along a line that tells the order, as GetPixel shows it.
-RowOrder OrderAlong(HDC dc, const DirectPixels& pixels, const Line& line) {
-    for (int32_t i = 0; i < line.count; ++i) {
-        const RowOrder order = OrderShownAt(dc, pixels, line.x + i * line.stepX, line.y + i * line.stepY);
-        if (order != RowOrder::Either)
-            return order;
-    }
-    return RowOrder::Either;
-}
-
-// Pixel (x, y) as GetDIBits copies row y out of a bitmap in no device
-// context, compared with its two candidate places.
-RowOrder OrderReadAt(HDC dc, HBITMAP bitmap, const DirectPixels& pixels, int32_t x, int32_t y) {
+BITMAPINFO Info32(int32_t width, int32_t height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = pixels.height;  // scan lines counted from the bottom
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // negative: stored top-down
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(pixels.bytesPerPixel * 8);
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// Pixel (x, y) as GetDIBits copies row y out of the bitmap, compared with
+// its two candidate places.
+RowOrder OrderReadAt(HBITMAP bitmap, const DirectPixels& pixels, int32_t x, int32_t y) {
+    BITMAPINFO info = Info32(pixels.width, pixels.height);  // scan lines counted from the bottom
+    info.bmiHeader.biBitCount = static_cast<WORD>(pixels.bytesPerPixel * 8);
     const std::unique_ptr<uint8_t[], decltype(&std::free)> row(
         static_cast<uint8_t*>(std::calloc(static_cast<size_t>(pixels.stride), 1)), std::free);
-    if (!row || GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1, row.get(), &info,
-                          DIB_RGB_COLORS) != 1)
+    HDC dc = CreateCompatibleDC(nullptr);
+    const int copied = row ? GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1,
+                                       row.get(), &info, DIB_RGB_COLORS)
+                           : 0;
+    DeleteDC(dc);
+    if (copied != 1)
         return RowOrder::Unknown;
     const uint8_t* pixel = row.get() + x * pixels.bytesPerPixel;
-    const COLORREF copied = RGB(pixel[2], pixel[1], pixel[0]);
-    if (copied == pixels.StoredColour(x, y))
+    const COLORREF colour = RGB(pixel[2], pixel[1], pixel[0]);
+    if (colour == pixels.StoredColour(x, y))
         return RowOrder::TopDown;
-    return copied == pixels.StoredColour(x, pixels.height - 1 - y) ? RowOrder::BottomUp
+    return colour == pixels.StoredColour(x, pixels.height - 1 - y) ? RowOrder::BottomUp
                                                                    : RowOrder::Unknown;
 }
 
-// For a bitmap whose first and last rows are alike: GDI changes pixel (0, 0),
-// the bytes show which row it wrote, and both rows get their bytes back.
-RowOrder OrderWrittenAtOrigin(HDC dc, const DirectPixels& pixels) {
+// For a bitmap whose rows read alike in both orders: GDI changes pixel
+// (0, 0), the bytes show which row it wrote, and both rows get their bytes
+// back.
+RowOrder OrderWrittenAtOrigin(HBITMAP bitmap, const DirectPixels& pixels) {
     uint8_t* first = pixels.Row(0);
     uint8_t* last = pixels.Row(pixels.height - 1);
     const size_t size = static_cast<size_t>(pixels.bytesPerPixel);
@@ -87,8 +68,12 @@ RowOrder OrderWrittenAtOrigin(HDC dc, const DirectPixels& pixels) {
     std::memcpy(savedFirst, first, size);
     std::memcpy(savedLast, last, size);
     const COLORREF probe = pixels.StoredColour(0, 0) ^ 1;
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
     SetPixel(dc, 0, 0, probe);
     GdiFlush();
+    SelectObject(dc, previous);
+    DeleteDC(dc);
     RowOrder order = RowOrder::Unknown;
     if (pixels.StoredColour(0, 0) == probe)
         order = RowOrder::TopDown;
@@ -99,12 +84,12 @@ RowOrder OrderWrittenAtOrigin(HDC dc, const DirectPixels& pixels) {
     return order;
 }
 
-bool Settle(DirectPixels& pixels, RowOrder order) {
-    if (order == RowOrder::Unknown)
-        return false;
-    if (order != RowOrder::Either)
-        pixels.bottomUp = order == RowOrder::BottomUp;
-    return true;
+RowOrder OrderOfRows(HBITMAP bitmap, const DirectPixels& pixels) {
+    for (int32_t y = 0; y < pixels.height / 2; ++y)
+        for (int32_t x = 0; x < pixels.width; ++x)
+            if (pixels.StoredColour(x, y) != pixels.StoredColour(x, pixels.height - 1 - y))
+                return OrderReadAt(bitmap, pixels, x, y);
+    return pixels.height < 2 ? RowOrder::BottomUp : OrderWrittenAtOrigin(bitmap, pixels);
 }
 
 }  // namespace
@@ -137,29 +122,14 @@ bool MapsPixelsOneToOne(HDC dc, const DirectPixels& pixels) {
            clip.top == 0 && clip.right == pixels.width && clip.bottom == pixels.height;
 }
 
-bool SettleRowOrderForReading(HDC dc, HBITMAP bitmap, DirectPixels& pixels, int32_t x, int32_t y,
-                              int32_t width, int32_t height) {
-    // The first border pixel whose two candidate places differ; where there
-    // is none, either order reads the border alike.
-    const Line border[4] = {{x, y, 1, 0, width},
-                            {x, y + height - 1, 1, 0, width},
-                            {x, y, 0, 1, height},
-                            {x + width - 1, y, 0, 1, height}};
-    for (const Line& line : border)
-        for (int32_t i = 0; i < line.count; ++i) {
-            const int32_t pixelX = line.x + i * line.stepX;
-            const int32_t pixelY = line.y + i * line.stepY;
-            if (pixels.StoredColour(pixelX, pixelY) != pixels.StoredColour(pixelX, pixels.height - 1 - pixelY))
-                return Settle(pixels, OrderReadAt(dc, bitmap, pixels, pixelX, pixelY));
-        }
-    return true;
+bool FindRowOrder(HBITMAP bitmap, DirectPixels& pixels) {
+    GdiFlush();  // the bits must hold every drawing queued so far
+    const RowOrder order = OrderOfRows(bitmap, pixels);
+    pixels.bottomUp = order == RowOrder::BottomUp;
+    return order != RowOrder::Unknown;
 }
 
-bool SettleRowOrderForWriting(HDC dc, DirectPixels& pixels) {
-    if (pixels.height < 2)
-        return true;
-    RowOrder order = OrderAlong(dc, pixels, Line{0, 0, 1, 0, pixels.width});
-    if (order == RowOrder::Either)
-        order = OrderWrittenAtOrigin(dc, pixels);
-    return Settle(pixels, order);
+HBITMAP CreateSection32(int32_t width, int32_t height, bool bottomUp, void** bits) {
+    const BITMAPINFO info = Info32(width, bottomUp ? height : -height);
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "render/pixel_rows.h"
+
 struct DirectPixels {
     uint8_t* bits;
     int32_t stride;         // bytes per stored row, a multiple of 4
@@ -28,22 +30,29 @@ struct DirectPixels {
     bool Holds(int32_t x, int32_t y, int32_t rectWidth, int32_t rectHeight) const {
         return x >= 0 && y >= 0 && x <= width - rectWidth && y <= height - rectHeight;
     }
+
+    // The rows from the top down, for the platform-free pixel operations.
+    PixelRows TopDownRows() const {
+        return {At(0, 0), bottomUp ? -stride : stride, bytesPerPixel, width, height};
+    }
 };
 
 // Describes a DIB section of 24 bits, or of 32 bits with the same byte order;
-// false for every other bitmap. The row order is still to be settled.
+// false for every other bitmap. bottomUp is set true: the system reports a
+// section's height as positive whichever way its rows are stored.
 bool DescribeSection(HBITMAP bitmap, DirectPixels& pixels);
 
 // True when dc's logical pixels are its bitmap's pixels and nothing is
 // clipped away, so that a direct write lands where SetPixel would.
 bool MapsPixelsOneToOne(HDC dc, const DirectPixels& pixels);
 
-// The system reports a section's height as positive whichever way its rows
-// are stored, so the order is asked of GDI itself; call these after GdiFlush.
-// For reading the border of a rectangle of a bitmap that is selected into no
-// device context (dc only lends GetDIBits a context): false when GDI's answer
-// matches neither order.
-bool SettleRowOrderForReading(HDC dc, HBITMAP bitmap, DirectPixels& pixels, int32_t x, int32_t y,
-                              int32_t width, int32_t height);
-// For writing anywhere in the bitmap selected into dc: false when it cannot be told.
-bool SettleRowOrderForWriting(HDC dc, DirectPixels& pixels);
+// Asks GDI, once for the whole bitmap, in which order a section's rows are
+// stored: at the first pixel whose two candidate places differ, GetDIBits
+// shows which one is the picture's; where the rows read alike in both
+// orders, a pixel written by GDI shows it. false when GDI's answer matches
+// neither. The bitmap must be selected into no device context.
+bool FindRowOrder(HBITMAP bitmap, DirectPixels& pixels);
+
+// A new DIB section of 32 bits per pixel, rows stored top-down or bottom-up
+// as asked; its pixels are zero and reachable through bits.
+HBITMAP CreateSection32(int32_t width, int32_t height, bool bottomUp, void** bits);

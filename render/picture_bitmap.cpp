@@ -6,6 +6,7 @@
 
 #include "render/direct_pixels.h"
 #include "render/picture_file.h"
+#include "render/shown_picture.h"
 #include "render/tile_geometry.h"
 
 namespace {
@@ -44,25 +45,31 @@ void BevelEdges(const TilePlace& tile, Edge (&edges)[4]) {
     edges[3] = Edge{0, tile.height - 1, 1, 0, tile.width, false};
 }
 
+// Every picture alive, so that a drawing finds the row order of the one
+// whose bitmap its destination holds.
+PictureBitmap* firstAlive = nullptr;
+
 // Both bitmaps reachable through their bits for this tile: DIB sections of
-// 24 or 32 bits, the tile inside both, the destination mapped one to one,
-// and the row order of each settled. The picture must be selected into no
-// device context.
-bool PrepareDirectAccess(HBITMAP picture, HDC destination, const TilePlace& tile,
-                         DirectPixels& source, DirectPixels& target) {
+// 24 or 32 bits held by pictures whose row order is known, the tile inside
+// both, the destination mapped one to one. The picture must be selected
+// into no device context.
+bool PrepareDirectAccess(HBITMAP picture, bool pictureBottomUp, HDC destination,
+                         const TilePlace& tile, DirectPixels& source, DirectPixels& target) {
     if (bevelMeans != BevelMeans::Automatic)
         return false;
     const HBITMAP canvas = static_cast<HBITMAP>(GetCurrentObject(destination, OBJ_BITMAP));
-    if (!DescribeSection(picture, source) || !DescribeSection(canvas, target))
+    bool canvasBottomUp = true;
+    if (!PictureBitmap::KnownRowOrder(canvas, canvasBottomUp) || !DescribeSection(picture, source) ||
+        !DescribeSection(canvas, target))
         return false;
+    source.bottomUp = pictureBottomUp;
+    target.bottomUp = canvasBottomUp;
     if (!source.Holds(tile.sourceX, tile.sourceY, tile.width, tile.height) ||
         !target.Holds(tile.destinationX, tile.destinationY, tile.width, tile.height) ||
         !MapsPixelsOneToOne(destination, target))
         return false;
     GdiFlush();  // the bits must hold every drawing queued so far
-    return SettleRowOrderForReading(destination, picture, source, tile.sourceX, tile.sourceY,
-                                    tile.width, tile.height) &&
-           SettleRowOrderForWriting(destination, target);
+    return true;
 }
 
 // The interior as BitBlt copies it between two sections of one format: the
@@ -136,15 +143,8 @@ void DrawBevelPerPixel(HDC sourceDc, HDC destination, const TilePlace& tile) {
 
 // A bottom-up 32-bit section holding the pixels of picture.
 HBITMAP CopyAs32Bits(HBITMAP picture, int32_t width, int32_t height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP copy = CreateSection32(width, height, true, &bits);
     if (!copy)
         return nullptr;
     HDC from = CreateCompatibleDC(nullptr);
@@ -165,10 +165,27 @@ void SetBevelMeans(BevelMeans means) {
     bevelMeans = means;
 }
 
-PictureBitmap::PictureBitmap() : bitmap(nullptr), width(0), height(0) {}
+PictureBitmap::PictureBitmap()
+    : bitmap(nullptr), width(0), height(0), rowsKnown(false), bottomUp(true), nextAlive(firstAlive) {
+    firstAlive = this;
+}
 
 PictureBitmap::~PictureBitmap() {
     Release();
+    for (PictureBitmap** link = &firstAlive; *link; link = &(*link)->nextAlive)
+        if (*link == this) {
+            *link = nextAlive;
+            break;
+        }
+}
+
+bool PictureBitmap::KnownRowOrder(HBITMAP held, bool& storedBottomUp) {
+    for (const PictureBitmap* picture = firstAlive; picture; picture = picture->nextAlive)
+        if (held && picture->bitmap == held) {
+            storedBottomUp = picture->bottomUp;
+            return picture->rowsKnown;
+        }
+    return false;
 }
 
 int PictureBitmap::Load(HINSTANCE instance, const char* path) {
@@ -178,7 +195,27 @@ int PictureBitmap::Load(HINSTANCE instance, const char* path) {
     return Attach(static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS)));
 }
 
+int PictureBitmap::LoadFitted(HINSTANCE instance, const char* path, const PictureFit& fit) {
+    Release();
+    PictureHeader header = {};
+    if (!path || !ReadPictureFileHeader(path, header))
+        return 0;
+    const ShownSize shown = ShownSizeOf(header, fit);
+    if (header.format == PictureFormat::Bmp && shown.width == header.width &&
+        shown.height == header.height)
+        return Load(instance, path);
+    return AttachStored(MakeShownPicture(instance, path, header, shown), false);
+}
+
 int PictureBitmap::Attach(HBITMAP newBitmap) {
+    DirectPixels pixels;
+    const bool found = DescribeSection(newBitmap, pixels) && FindRowOrder(newBitmap, pixels);
+    const int taken = AttachStored(newBitmap, pixels.bottomUp);
+    rowsKnown = taken && found;
+    return taken;
+}
+
+int PictureBitmap::AttachStored(HBITMAP newBitmap, bool storedBottomUp) {
     Release();
     if (!newBitmap)
         return 0;
@@ -192,7 +229,23 @@ int PictureBitmap::Attach(HBITMAP newBitmap) {
     }
     width = description.bmWidth;
     height = description.bmHeight;
+    rowsKnown = true;
+    bottomUp = storedBottomUp;
     return 1;
+}
+
+int PictureBitmap::CopyFrom(const PictureBitmap& other) {
+    Release();
+    DirectPixels from;
+    if (!other.rowsKnown || !DescribeSection(other.bitmap, from) || from.bytesPerPixel != 4)
+        return 0;
+    void* bits = nullptr;
+    HBITMAP copy = CreateSection32(from.width, from.height, other.bottomUp, &bits);
+    if (!copy)
+        return 0;
+    GdiFlush();
+    std::memcpy(bits, from.bits, static_cast<size_t>(from.stride) * static_cast<size_t>(from.height));
+    return AttachStored(copy, other.bottomUp);
 }
 
 void PictureBitmap::Release() {
@@ -200,6 +253,7 @@ void PictureBitmap::Release() {
         DeleteObject(bitmap);
         bitmap = nullptr;
     }
+    rowsKnown = false;
 }
 
 void PictureBitmap::UseScreenFormat() {
@@ -208,7 +262,7 @@ void PictureBitmap::UseScreenFormat() {
         return;
     const HBITMAP copy = CopyAs32Bits(bitmap, width, height);
     if (copy)
-        Attach(copy);
+        AttachStored(copy, true);
 }
 
 bool PictureBitmap::DrawsBevelThroughBits(HDC destination) const {
@@ -218,7 +272,7 @@ bool PictureBitmap::DrawsBevelThroughBits(HDC destination) const {
     const TilePlace tile = {0, 0, 0, 0, width < target.width ? width : target.width,
                             height < target.height ? height : target.height};
     DirectPixels source;
-    return bitmap && PrepareDirectAccess(bitmap, destination, tile, source, target);
+    return bitmap && rowsKnown && PrepareDirectAccess(bitmap, bottomUp, destination, tile, source, target);
 }
 
 void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t destinationY,
@@ -230,7 +284,8 @@ void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t dest
     const bool bevelled = tileWidth >= 2 && tileHeight >= 2;
     DirectPixels source;
     DirectPixels target;
-    const bool direct = bevelled && PrepareDirectAccess(bitmap, destination, tile, source, target);
+    const bool direct = bevelled && rowsKnown &&
+                        PrepareDirectAccess(bitmap, bottomUp, destination, tile, source, target);
     if (direct && source.bytesPerPixel == target.bytesPerPixel) {
         // One format on both sides: the whole tile goes through the bits.
         CopyInteriorThroughBits(source, target, tile);

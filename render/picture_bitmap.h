@@ -1,10 +1,22 @@
-// PictureBitmap: one picture file held as a DIB section, with its size, and
-// the drawing of a bevelled tile from it.
+// PictureBitmap: one picture held as a DIB section, with its size and the
+// order in which its rows are stored, and the drawing of a bevelled tile
+// from it.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+
+// How a picture is fitted to the screen when it is loaded for a game: the
+// display's dots per inch (96 at 100% scaling), the largest client area
+// whose window fits the monitor's work area, and the grid size N, below
+// which no side may shrink.
+struct PictureFit {
+    int32_t dpi;
+    int32_t maxWidth;
+    int32_t maxHeight;
+    int32_t minimumSide;
+};
 
 class PictureBitmap {
 public:
@@ -13,11 +25,21 @@ public:
     PictureBitmap(const PictureBitmap&) = delete;
     PictureBitmap& operator=(const PictureBitmap&) = delete;
 
-    // 1 when the file loaded as a bitmap; otherwise 0 and the object is empty.
+    // 1 when the BMP file loaded as a bitmap with its own pixels, depth and
+    // colour table; otherwise 0 and the object is empty.
     int Load(HINSTANCE instance, const char* path);
+    // 1 when the picture file (BMP, PNG, JPEG or GIF) loaded as it is shown
+    // under fit: a BMP shown at its own size exactly as Load gives it, any
+    // other picture resampled to its shown size as a 32-bit section.
+    // Otherwise 0 and the object is empty.
+    int LoadFitted(HINSTANCE instance, const char* path, const PictureFit& fit);
     // Takes ownership of newBitmap; 1 when taken. A null handle, or a bitmap
     // whose width or height is not positive, gives 0 and an empty object.
+    // The row order of a DIB section is found out once, here.
     int Attach(HBITMAP newBitmap);
+    // Holds an exact copy of other's pixels when other is a 32-bit section;
+    // 0 otherwise (the object is then empty).
+    int CopyFrom(const PictureBitmap& other);
     void Release();
 
     // Holds a 24-bit picture as a 32-bit section with the same pixels, the
@@ -40,15 +62,25 @@ public:
     // writes the bevel through their bits rather than pixel by pixel.
     bool DrawsBevelThroughBits(HDC destination) const;
 
+    // The row order of the bitmap that a live picture holds; false when no
+    // picture holds it or its order is not known.
+    static bool KnownRowOrder(HBITMAP held, bool& storedBottomUp);
+
 private:
+    int AttachStored(HBITMAP newBitmap, bool storedBottomUp);
+
     HBITMAP bitmap;
     int32_t width;
     int32_t height;
+    bool rowsKnown;  // the order below is known: the bits can be reached directly
+    bool bottomUp;   // stored row 0 is the picture's bottom row
+    PictureBitmap* nextAlive;
 };
 
 // How DrawTile reaches the bevel's pixels. Automatic takes the bitmaps' own
-// bits where both are DIB sections of 24 or 32 bits per pixel and GetPixel and
-// SetPixel elsewhere; PerPixel always takes GetPixel and SetPixel. The program
-// keeps Automatic; tests and the benchmark switch to compare the two.
+// bits where both are DIB sections of 24 or 32 bits per pixel held by
+// pictures and GetPixel and SetPixel elsewhere; PerPixel always takes
+// GetPixel and SetPixel. The program keeps Automatic; tests and the
+// benchmark switch to compare the two.
 enum class BevelMeans { Automatic, PerPixel };
 void SetBevelMeans(BevelMeans means);

@@ -1,9 +1,16 @@
-// The check of a picture file on disk before the system's loader reads it.
+// Picture files on disk: the checks and the header read before any pixel is
+// decoded.
 #pragma once
 
 #include <cstdint>
+
+#include "render/picture_header.h"
 
 // 1 when the file at path opens for reading and holds everything its headers
 // declare (FitsDeclaredLayout); 0 otherwise. Reads only the headers, opens
 // the file for reading only and closes it before returning.
 int32_t PictureFileFitsItsHeader(const char* path);
+
+// ReadPictureHeader over the file at path; 0 when it cannot be opened or its
+// header gives no picture.
+int32_t ReadPictureFileHeader(const char* path, PictureHeader& header);

@@ -8,6 +8,9 @@ a failed check ends the script with a traceback.
     session.start(directory, winedebug=None)  runs directory/Puzzle.exe: a Game; Wine's
                                      messages (those channels) in directory/wine.log
     session.key_exists()             whether the game stored anything; picture_size(path)
+    session.probe()                  the game window's Win32 geometry (client, window, work, dpi)
+    write_picture(path, width, height, rows)  a picture from rows of RGB bytes by ImageMagick,
+                                     in the format of path's extension; read_picture(path)
     game.wait_window(), game.wait_board(differs_from)  steady client pixels (RGB bytes)
     game.pixels(x, y, w, h), cell(row, column), click(x, y), click_cell(row, column)
     game.keys("F3", ...), click_caption(CLOSE_BOX or MINIMISE_BOX), close_by_menu()
@@ -16,6 +19,7 @@ a failed check ends the script with a traceback.
 Every wait is a poll with a limit.
 """
 import glob
+import os
 import shutil
 import struct
 import subprocess
@@ -33,6 +37,9 @@ GRID = 4  # of a new game
 FRAME = 3
 METRICS_KEY = r"HKCU\Control Panel\Desktop\WindowMetrics"
 CLOSE_BOX, MINIMISE_BOX = 0, 2  # caption buttons, counted from the right edge
+
+
+CONVERT = "/usr/bin/convert"  # ImageMagick's own, whatever else is on PATH
 
 
 def check(condition, message):
@@ -57,6 +64,24 @@ def picture_size(path):
         return struct.unpack("<ii", picture.read(26)[18:26])
 
 
+def write_picture(path, width, height, rows, *options):
+    """Writes rows (RGB bytes, top row first) as the picture at path, a BMP3 for .bmp."""
+    with open(path + ".ppm", "wb") as ppm:
+        ppm.write(b"P6\n%d %d\n255\n" % (width, height) + b"".join(rows))
+    target = ("BMP3:" if path.lower().endswith(".bmp") else "") + path
+    subprocess.run([CONVERT, path + ".ppm", *options, target], check=True)
+    os.remove(path + ".ppm")
+
+
+def read_picture(path):
+    """(width, height, RGB bytes) of a picture's stored pixels, as ImageMagick decodes it."""
+    size = subprocess.run([CONVERT, path + "[0]", "-format", "%w %h", "info:"], capture_output=True,
+                          check=True).stdout.split()
+    pixels = subprocess.run([CONVERT, path + "[0]", "-depth", "8", "rgb:-"], capture_output=True,
+                            check=True).stdout
+    return int(size[0]), int(size[1]), pixels
+
+
 class Session:
     def __init__(self, options):
         # The Wine environment (prefix, architecture, loaders, display) is set in one place.
@@ -64,7 +89,7 @@ class Session:
         listing = subprocess.run(["bash", "-c", 'source "$0" environment "$1" && env -0',
                                   script, wine_dir], stdout=subprocess.PIPE, check=True).stdout
         self.env = dict(item.split("=", 1) for item in listing.decode().split("\0") if item)
-        self.exe, self.games = options["--exe"], []
+        self.exe, self.games, self.probe_exe = options["--exe"], [], options.get("--probe")
         self.source_dir = options["--source-dir"]
         self.samples = sorted(glob.glob(self.source_dir + "/app/assets/samples/Puzzle*.bmp"))
         self.scratch = tempfile.mkdtemp(prefix="puzzle-e2e-")
@@ -100,6 +125,11 @@ class Session:
     def start(self, directory, winedebug=None):
         self.games.append(Game(self, directory, winedebug))
         return self.games[-1]
+
+    def probe(self):
+        """{"client": (w, h), "window": (l, t, r, b), "work": (l, t, r, b), "dpi": (d,)}"""
+        lines = self.run("wine", self.probe_exe).stdout.decode().splitlines()
+        return {line.split()[0]: tuple(map(int, line.split()[1:])) for line in lines if line.strip()}
 
     def key_exists(self):
         return self.run("wine", "reg", "query", MAKER_KEY).returncode == 0

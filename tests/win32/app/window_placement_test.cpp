@@ -74,15 +74,13 @@ TEST(WindowPlacement, StartsCentredForTheFirstPictureAndKeepsThatCornerForTheNex
 
 TEST(WindowPlacement, AWindowForAHugePictureShowsItsCaptionAndMenuAtTheWorkAreasTopLeft) {
     const MainWindowScope scope;
-    canvasPicture.Attach(CreateBitmap(4000, 3000, 1, 1, nullptr));
-    HWND huge = CreateMainWindow();
+    HWND huge = CreateMainWindow(4000, 3000);
     ASSERT_NE(huge, nullptr);
     RECT window;
     GetWindowRect(huge, &window);
     DestroyWindow(huge);
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // posted by the destruction
-    canvasPicture.Release();
     EXPECT_EQ(window.left, WorkArea().left);
     EXPECT_EQ(window.top, WorkArea().top);
 }

@@ -102,6 +102,16 @@ void Make(PictureBitmap& picture, const BitmapLayout& layout, const std::string&
         ASSERT_EQ(picture.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
 }
 
+// Whether source's tiles drawn on canvas go through the bits of both.
+bool DrawsThroughBits(const PictureBitmap& source, const PictureBitmap& canvas) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, canvas.Bitmap());
+    const bool direct = source.DrawsBevelThroughBits(dc);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return direct;
+}
+
 TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
     TempDirectory folder;
     for (const Pictures& pictures : PICTURES) {
@@ -122,7 +132,7 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
                 DrawingTarget target({width, height, 32, SolidPixel(MARK)});
                 const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24 &&
                                     pictures.source.masks != RED_BLUE_SWAPPED;
-                EXPECT_EQ(source.DrawsBevelThroughBits(target.Dc()), direct) << pictures.name;
+                EXPECT_EQ(DrawsThroughBits(source, canvas), direct) << pictures.name;
                 DrawBoard(target.Dc(), BoardScene{MakeBoard(board), board.gridSize, source, canvas});
                 std::vector<Colour> expected;
                 for (int32_t y = 0; y < height; ++y)
@@ -135,25 +145,42 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
     SetBevelMeans(BevelMeans::Automatic);
 }
 
-// On a section whose first and last rows are alike the row order is told by
-// writing a pixel at the origin, which the drawing must put back.
-TEST(BoardPainting, ATileDrawnThroughTheBitsChangesNoPixelBeyondIt) {
-    PictureBitmap source;
-    ASSERT_EQ(source.Attach(PictureSection({WIDTH, HEIGHT, 32, PatternPixel})), 1);
-    for (const int32_t bits : {24, 32})
-        for (const bool topDown : {false, true}) {
-            DrawingTarget target({WIDTH, HEIGHT, bits, SolidPixel(UNIFORM), topDown});
-            source.DrawTile(target.Dc(), 20, 15, 3, 4, 10, 8);
-            std::vector<Colour> expected;
-            for (int32_t y = 0; y < HEIGHT; ++y)
-                for (int32_t x = 0; x < WIDTH; ++x)
-                    expected.push_back(x >= 20 && x < 30 && y >= 15 && y < 23
-                                           ? BevelledPixel(PatternPixel(x - 17, y - 11), x - 20, y - 15, 10, 8)
-                                           : UNIFORM);
-            const std::string kind = std::to_string(bits) + (topDown ? " bits, top-down" : " bits, bottom-up");
-            EXPECT_EQ(FirstDifference(target.Pixels(), expected, WIDTH), "") << kind;
-            EXPECT_TRUE(source.DrawsBevelThroughBits(target.Dc())) << kind;
-        }
+// Each picture knows the order of its rows from the moment it is made: on a
+// canvas whose rows read alike in both orders, a pixel written once tells it;
+// a top-down picture whose tile borders read alike in both orders has its
+// interior copied from the right rows all the same.
+TEST(BoardPainting, ATileDrawnThroughTheBitsIsTheTileAndChangesNoPixelBeyondIt) {
+    const auto markedInside = [](int32_t x, int32_t y) {
+        return x == 6 && y == 7 ? MakeColour(10, 20, 30) : UNIFORM;
+    };
+    const struct { const char* name; BitmapLayout picture; } sources[] = {
+        {"a bottom-up pattern", {WIDTH, HEIGHT, 32, PatternPixel}},
+        {"top-down, plain tile borders", {WIDTH, HEIGHT, 32, markedInside, true}},
+    };
+    for (const auto& from : sources)
+        for (const int32_t bits : {24, 32})
+            for (const bool topDown : {false, true}) {
+                PictureBitmap source, canvas;
+                ASSERT_EQ(source.Attach(PictureSection(from.picture)), 1);
+                ASSERT_EQ(canvas.Attach(PictureSection({WIDTH, HEIGHT, bits, SolidPixel(UNIFORM), topDown})), 1);
+                HDC dc = CreateCompatibleDC(nullptr);
+                const HGDIOBJ previous = SelectObject(dc, canvas.Bitmap());
+                source.DrawTile(dc, 20, 15, 3, 4, 10, 8);
+                const bool direct = source.DrawsBevelThroughBits(dc);
+                SelectObject(dc, previous);
+                DeleteDC(dc);
+                std::vector<Colour> expected;
+                for (int32_t y = 0; y < HEIGHT; ++y)
+                    for (int32_t x = 0; x < WIDTH; ++x)
+                        expected.push_back(x >= 20 && x < 30 && y >= 15 && y < 23
+                                               ? BevelledPixel(from.picture.pixel(x - 17, y - 11), x - 20,
+                                                               y - 15, 10, 8)
+                                               : UNIFORM);
+                const std::string kind = std::string(from.name) + " on " + std::to_string(bits) +
+                                         (topDown ? " bits, top-down" : " bits, bottom-up");
+                EXPECT_EQ(FirstDifference(BitmapPixels(canvas.Bitmap()), expected, WIDTH), "") << kind;
+                EXPECT_TRUE(direct) << kind;
+            }
 }
 
 }  // namespace

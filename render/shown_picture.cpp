@@ -1,0 +1,132 @@
+// Pictures as they are shown: a BMP through the system's loader, the other
+// formats through the imaging component, each resampled by area to the size
+// it is shown at and turned upright.
+#include "render/shown_picture.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include "render/area_scale.h"
+#include "render/direct_pixels.h"
+#include "render/orientation.h"
+#include "render/picture_decoder.h"
+#include "render/picture_file.h"
+
+namespace {
+
+constexpr UINT LOAD_FLAGS = LR_LOADFROMFILE | LR_CREATEDIBSECTION;
+constexpr int32_t FIRST_TURNED_ORIENTATION = 5;  // 5 to 8 swap width and height
+
+using PixelBlock = std::unique_ptr<uint8_t[], decltype(&std::free)>;
+
+// The picture's stored pixels, top down, and what holds them.
+struct SourcePixels {
+    PixelRows rows;
+    HBITMAP section;  // a loaded BMP, or null
+    PixelBlock block; // decoded pixels, or null
+};
+
+bool Turned(int32_t orientation) {
+    return orientation >= FIRST_TURNED_ORIENTATION;
+}
+
+// A loaded BMP's rows: directly where its section is of 24 or 32 bits,
+// through a 32-bit copy otherwise (colour tables, 16 bits, bit fields).
+bool LoadBmpPixels(HINSTANCE instance, const char* path, SourcePixels& source) {
+    if (!PictureFileFitsItsHeader(path))
+        return false;
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS));
+    BITMAP description = {};
+    if (!loaded || !GetObjectA(loaded, sizeof description, &description))
+        return false;
+    source.section = loaded;
+    DirectPixels pixels;
+    if (DescribeSection(loaded, pixels) && FindRowOrder(loaded, pixels)) {
+        source.rows = pixels.TopDownRows();
+        return true;
+    }
+    void* bits = nullptr;
+    HBITMAP copy = CreateSection32(description.bmWidth, description.bmHeight, false, &bits);
+    if (!copy)
+        return false;
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previousFrom = SelectObject(from, loaded);
+    const HGDIOBJ previousTo = SelectObject(to, copy);
+    BitBlt(to, 0, 0, description.bmWidth, description.bmHeight, from, 0, 0, SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    GdiFlush();
+    DeleteObject(loaded);
+    source.section = copy;
+    source.rows = {static_cast<uint8_t*>(bits), description.bmWidth * 4, 4, description.bmWidth,
+                   description.bmHeight};
+    return true;
+}
+
+bool DecodedPixels(const char* path, SourcePixels& source) {
+    DecodedPicture decoded = {};
+    if (!DecodeWithImagingComponent(path, decoded))
+        return false;
+    source.block.reset(decoded.bits);
+    source.rows = {decoded.bits, decoded.width * 4, 4, decoded.width, decoded.height};
+    return true;
+}
+
+bool LoadSourcePixels(HINSTANCE instance, const char* path, PictureFormat format,
+                      SourcePixels& source) {
+    if (format == PictureFormat::Bmp)
+        return LoadBmpPixels(instance, path, source);
+    return DecodedPixels(path, source);
+}
+
+// Resampled, then turned upright: turning the smaller picture costs less.
+bool Resample(const PixelRows& source, const PixelRows& target, int32_t orientation) {
+    if (orientation == 1)
+        return ScaleByArea(source, target) != 0;
+    const int32_t width = Turned(orientation) ? target.height : target.width;
+    const int32_t height = Turned(orientation) ? target.width : target.height;
+    const PixelBlock stored(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(width) * 4,
+                                                              static_cast<size_t>(height))),
+                           std::free);
+    const PixelRows storedRows = {stored.get(), width * 4, 4, width, height};
+    if (!stored || !ScaleByArea(source, storedRows))
+        return false;
+    OrientUpright(storedRows, target, orientation);
+    return true;
+}
+
+}  // namespace
+
+ShownSize ShownSizeOf(const PictureHeader& header, const PictureFit& fit) {
+    const bool turned = Turned(header.orientation);
+    return FitPicture(turned ? header.height : header.width, turned ? header.width : header.height,
+                      fit.dpi, fit.maxWidth, fit.maxHeight, fit.minimumSide);
+}
+
+ShownSize ShownSizeOfFile(const char* path, const PictureFit& fit) {
+    PictureHeader header = {};
+    if (!path || !ReadPictureFileHeader(path, header))
+        return {0, 0};
+    return ShownSizeOf(header, fit);
+}
+
+HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header,
+                         ShownSize shown) {
+    SourcePixels source = {{}, nullptr, PixelBlock(nullptr, std::free)};
+    HBITMAP made = nullptr;
+    void* bits = nullptr;
+    if (LoadSourcePixels(instance, path, header.format, source))
+        made = CreateSection32(shown.width, shown.height, false, &bits);
+    const PixelRows target = {static_cast<uint8_t*>(bits), shown.width * 4, 4, shown.width,
+                              shown.height};
+    if (made && !Resample(source.rows, target, header.orientation)) {
+        DeleteObject(made);
+        made = nullptr;
+    }
+    if (source.section)
+        DeleteObject(source.section);
+    return made;
+}
