@@ -2,7 +2,8 @@
 // directory, what is made in it and the catalogue the scan gives, in order.
 // Paths come in upper case, the mask ignores letter case and matches files
 // only, a path too long for the record is left out, and a drive's root is
-// the drive with its one backslash.
+// the drive with its one backslash. The decoded formats follow the bitmaps,
+// mask by mask: PNG, JPEG as .jpg, then as .jpeg, GIF.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +30,8 @@ TEST(ScanPictures, ListsMatchingFilesAsUpperCaseFullPathsInSearchOrder) {
     // 240 characters, so that the search pattern itself still fits.
     const std::string deep = folder.Path() + std::string(239 - folder.Path().size(), 'd') + "\\";
     ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    const std::string formats = folder.Path() + "formats\\";
+    ASSERT_TRUE(CreateDirectoryA(formats.c_str(), nullptr));
     const struct {
         std::string directory;
         std::vector<std::string> made;  // a name ending in a backslash is a directory
@@ -42,6 +45,11 @@ TEST(ScanPictures, ListsMatchingFilesAsUpperCaseFullPathsInSearchOrder) {
          {"Puzzle1.bmp", "Puzzle" + std::string(9, 'f') + ".bmp", "Puzzle" + std::string(10, 'o') + ".bmp",
           "Puzzle" + std::string(150, 'x') + ".bmp"},
          {"PUZZLE1.BMP", "PUZZLE" + std::string(9, 'F') + ".BMP"}},  // 259 characters and 260 and more
+        {formats,
+         {"PuzzleB.gif", "PuzzleA.jpeg", "PuzzleC.png", "Puzzle2.BMP", "PuzzleD.jpg", "PuzzleE.tif",
+          "Puzzle1.bmp", "PuzzleF.JPG", "Photo.png"},
+         {"PUZZLE1.BMP", "PUZZLE2.BMP", "PUZZLEC.PNG", "PUZZLED.JPG", "PUZZLEF.JPG", "PUZZLEA.JPEG",
+          "PUZZLEB.GIF"}},
         {"p:\\", {"PuzzleRoot1.bmp", "puzzleroot2.BMP"}, {"PUZZLEROOT1.BMP", "PUZZLEROOT2.BMP"}},
         {"C:\\" + std::string(300, 'd') + "\\", {}, {}},
     };

@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Start to window as a player waits, and the game's memory, for pictures of
+several sizes and formats: the time from the process's start to its window
+shown with the board (best and median of five starts, taken in turn), and the
+working set (VmRSS) of the game's process once the board is shown. Prints
+figures; passes or fails nothing. Inside a started test environment:
+    tools/wine-env.sh start build/win32/wine
+    python3 bench/startup_bench.py --exe build/win32/Puzzle.exe --wine-dir build/win32/wine \
+        --source-dir . [--huge]
+    tools/wine-env.sh stop build/win32/wine
+"""
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import puzzle_driver as driver  # noqa: E402
+
+RUNS = 5
+HUGE = "--huge" in sys.argv  # an 8000x6000 BMP too
+
+
+def picture(session, name, width, height):
+    """A picture whose red follows the columns and green the rows."""
+    reds = bytes(x * 255 // width for x in range(width))
+    rows = []
+    for y in range(height):
+        row = bytearray(3 * width)
+        row[0::3], row[1::3], row[2::3] = reds, bytes([y * 255 // height]) * width, b"\x60" * width
+        rows.append(bytes(row))
+    path = os.path.join(session.scratch, name)
+    driver.write_picture(path, width, height, rows)
+    return path
+
+
+def shown_board(session, game):
+    """True once the window is visible and the middle of its client area is painted."""
+    windows = session.windows(visible=True)
+    if not windows:
+        return False
+    game.window = windows[0]
+    x, y, width, height = game.client()
+    middle = session.screen(x + width // 2 - 4, y + height // 2 - 4, 8, 8)
+    return len(middle) == 192 and middle != b"\0" * 192
+
+
+def start_once(session, directory):
+    started = time.monotonic()
+    game = session.start(directory)
+    while not shown_board(session, game):  # polled finely: the driver's poll waits 50 ms
+        driver.check(time.monotonic() - started < 60 and game.process.poll() is None, "no board")
+        time.sleep(0.002)
+    elapsed = time.monotonic() - started
+    with open("/proc/%d/status" % game.process.pid) as status:
+        resident = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
+    session.end_games()
+    return elapsed, resident / 1024
+
+
+def bench(session):
+    pictures = [("240x180 BMP", picture(session, "PuzzleS.bmp", 240, 180)),
+                ("4000x3000 BMP", picture(session, "PuzzleL.bmp", 4000, 3000)),
+                ("4000x3000 JPEG", picture(session, "PuzzleL.jpg", 4000, 3000))]
+    if HUGE:
+        pictures.append(("8000x6000 BMP", picture(session, "PuzzleH.bmp", 8000, 6000)))
+    directories = {name: session.game_dir([path]) for name, path in pictures}
+    times, memory = {name: [] for name, _ in pictures}, {}
+    for _ in range(RUNS):
+        for name, _ in pictures:
+            elapsed, resident = start_once(session, directories[name])
+            times[name].append(elapsed)
+            memory[name] = resident
+    base = min(times[pictures[0][0]])
+    print("start to window (best / median of %d, ms), working set once shown (MB):" % RUNS)
+    for name, _ in pictures:
+        best = min(times[name])
+        print("  %-15s %7.0f / %7.0f ms  %5.2fx the smallest  %7.1f MB" % (
+            name, best * 1000, statistics.median(times[name]) * 1000, best / base, memory[name]))
+
+
+if __name__ == "__main__":
+    sys.argv = [argument for argument in sys.argv if argument != "--huge"]
+    driver.run(bench)
