@@ -12,6 +12,7 @@
 #include "app/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
+#include "game/keys.h"
 #include "game/moves.h"
 #include "game/shell.h"
 
@@ -118,6 +119,19 @@ void OnCommand(int id) {
     }
 }
 
+// An arrow key is a click on the tile it names: one move per key-down message
+// whatever its repeat count, and the press cell stays as it was. Other keys
+// keep the default handling, as does Alt with an arrow (WM_SYSKEYDOWN).
+LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
+    Arrow arrow;
+    if (!ArrowForKey(static_cast<uint32_t>(key), arrow))
+        return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
+    CellPosition cell;
+    if (CellForArrow(gameState.board, gameState.gridSize, arrow, cell))
+        TryMoveTile(cell.column, cell.row);
+    return 0;
+}
+
 // Windows may end the process without another message after this one, so a
 // game left open at log-off is stored here too.
 void OnEndSession(WPARAM ending) {
@@ -196,6 +210,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_LBUTTONDOWN: PressCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONUP: ReleaseCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTEISCHANGING: RepaintWindow(window); return 1;

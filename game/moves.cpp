@@ -9,10 +9,6 @@ int32_t pressRow = 0;
 
 namespace {
 
-bool InGrid(CellPosition cell, int32_t n) {
-    return cell.column >= 0 && cell.column < n && cell.row >= 0 && cell.row < n;
-}
-
 int32_t& BoardCell(Board& board, CellPosition cell) {
     return CellAt(board, cell.row, cell.column);
 }
@@ -23,6 +19,10 @@ void StartSoundIfOn(int32_t soundId) {
 }
 
 }  // namespace
+
+bool InGrid(CellPosition cell, int32_t n) {
+    return cell.column >= 0 && cell.column < n && cell.row >= 0 && cell.row < n;
+}
 
 int32_t CellFromPoint(int32_t x, int32_t y, CellPosition& cell) {
     const int32_t n = gameState.gridSize;

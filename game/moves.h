@@ -16,6 +16,9 @@ struct TileMove {
     CellPosition to;    // the empty cell next to it
 };
 
+// Whether cell lies in the n x n grid.
+bool InGrid(CellPosition cell, int32_t n);
+
 // Column and row of the cell under the last press that had a cell under it;
 // (0, 0) until then, never cleared.
 extern int32_t pressCol;

@@ -11,8 +11,9 @@ a failed check ends the script with a traceback.
     session.probe()                  the game window's Win32 geometry (client, window, work, dpi)
     write_picture(path, width, height, rows)  a picture from rows of RGB bytes by ImageMagick,
                                      in the format of path's extension; read_picture(path)
+    session.store(record)            the stored state before a start, e.g. near_solved(...)
     game.wait_window(), game.wait_board(differs_from)  steady client pixels (RGB bytes)
-    game.pixels(x, y, w, h), cell(row, column), click(x, y), click_cell(row, column)
+    game.pixels(x, y, w, h), cell(row, column, grid), click(x, y), click_cell(row, column)
     game.keys("F3", ...), click_caption(CLOSE_BOX or MINIMISE_BOX), close_by_menu()
     game.wait_exit() gives the exit code; so does game.close_error_box(), which waits
     for the box "Błąd" with its error icon and presses Enter
@@ -56,6 +57,19 @@ def poll(probe, what, game=None, timeout=15):
               % (game and game.process.returncode, what))
         time.sleep(0.05)
     return result
+
+
+def near_solved(picture, grid=GRID, empty_column=None):
+    """The 476-byte record of a game in play, sound on, with the picture at `picture`: the
+    solved arrangement but for the empty cell moved along the bottom row to `empty_column`
+    (the last one when None)."""
+    board = [row * grid + column if max(row, column) < grid else 0
+             for row in range(5) for column in range(5)]
+    bottom = list(range((grid - 1) * grid, grid * grid - 1))
+    bottom.insert(grid - 1 if empty_column is None else empty_column, -1)
+    board[(grid - 1) * 5:(grid - 1) * 5 + grid] = bottom
+    path = ("Z:" + picture.replace("/", "\\")).encode()
+    return struct.pack("<2i260s27i100x", 1, grid, path, 0, 0, *board)
 
 
 def picture_size(path):
@@ -131,6 +145,10 @@ class Session:
         lines = self.run("wine", self.probe_exe).stdout.decode().splitlines()
         return {line.split()[0]: tuple(map(int, line.split()[1:])) for line in lines if line.strip()}
 
+    def store(self, record):
+        check(self.run("wine", "reg", "add", STATE_KEY, "/v", "Data", "/t", "REG_BINARY",
+                       "/d", record.hex(), "/f").returncode == 0, "the record was not stored")
+
     def key_exists(self):
         return self.run("wine", "reg", "query", MAKER_KEY).returncode == 0
 
@@ -168,8 +186,8 @@ class Game:
         left, top = self.client()[:2]
         return self.session.screen(left + x, top + y, width, height)
 
-    def cell(self, row, column):
-        width, height = (size // GRID for size in self.client()[2:4])
+    def cell(self, row, column, grid=GRID):
+        width, height = (size // grid for size in self.client()[2:4])
         return self.pixels(column * width, row * height, width, height)
 
     def wait_board(self, differs_from=None):

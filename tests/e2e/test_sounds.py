@@ -7,7 +7,6 @@ PulseAudio server, against the frames of the WAVE file behind the resource."""
 
 import os
 import re
-import struct
 import wave
 
 import puzzle_driver as driver
@@ -18,15 +17,6 @@ TRACES = "trace+winmm,trace+pulse,trace+mmdevapi"
 CALL = re.compile(r":MULTIMEDIA_PlaySound pszSound='(\w+)' hmod=\w+ fdwSound=(\w+)")
 # The render client's, in the audio driver or in mmdevapi by the Wine version.
 FRAMES = re.compile(r"ReleaseBuffer \(\w+\)->\((\d+), \w+\)")
-
-
-def one_move_from_solved(picture):
-    """A 4 x 4 record, sound on, solved but for the gap at (3, 2) and tile 14 at (3, 3)."""
-    board = [row * driver.GRID + column if max(row, column) < driver.GRID else 0
-             for row in range(5) for column in range(5)]
-    board[17:19] = [-1, 14]
-    path = ("Z:" + picture.replace("/", "\\")).encode()
-    return struct.pack("<2i260s27i100x", 1, driver.GRID, path, 0, 0, *board)
 
 
 def sounds(log):
@@ -69,9 +59,8 @@ def toggle_sound(game):
 
 def test_accepted_moves_and_the_win_play_whole_sounds_unless_sound_is_off(session):
     directory = session.game_dir()
-    record = one_move_from_solved(directory + "/Puzzle1.bmp")
-    check(session.run("wine", "reg", "add", driver.STATE_KEY, "/v", "Data", "/t", "REG_BINARY",
-                      "/d", record.hex(), "/f").returncode == 0, "the record was not stored")
+    # 4 x 4, solved but for the gap at (3, 2) and tile 14 at (3, 3)
+    session.store(driver.near_solved(directory + "/Puzzle1.bmp", empty_column=2))
     move, win = (wave.open(session.source_dir + "/app/assets/" + name).getnframes()
                  for name in ("move.wav", "solved.wav"))
     server_log = os.path.dirname(session.env["PULSE_CLIENTCONFIG"]) + "/server.log"
