@@ -133,3 +133,20 @@ HBITMAP CreateSection32(int32_t width, int32_t height, bool bottomUp, void** bit
     const BITMAPINFO info = Info32(width, bottomUp ? height : -height);
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
+
+HBITMAP CopyToSection32(HBITMAP bitmap, int32_t width, int32_t height, bool bottomUp, void** bits) {
+    HBITMAP copy = CreateSection32(width, height, bottomUp, bits);
+    if (!copy)
+        return nullptr;
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previousFrom = SelectObject(from, bitmap);
+    const HGDIOBJ previousTo = SelectObject(to, copy);
+    BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    GdiFlush();
+    return copy;
+}

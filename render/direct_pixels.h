@@ -56,3 +56,7 @@ bool FindRowOrder(HBITMAP bitmap, DirectPixels& pixels);
 // A new DIB section of 32 bits per pixel, rows stored top-down or bottom-up
 // as asked; its pixels are zero and reachable through bits.
 HBITMAP CreateSection32(int32_t width, int32_t height, bool bottomUp, void** bits);
+
+// A new 32-bit section, stored as asked, holding the pixels of bitmap (of
+// any format) as GDI converts them; null when none can be made.
+HBITMAP CopyToSection32(HBITMAP bitmap, int32_t width, int32_t height, bool bottomUp, void** bits);

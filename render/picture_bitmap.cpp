@@ -141,24 +141,6 @@ void DrawBevelPerPixel(HDC sourceDc, HDC destination, const TilePlace& tile) {
     }
 }
 
-// A bottom-up 32-bit section holding the pixels of picture.
-HBITMAP CopyAs32Bits(HBITMAP picture, int32_t width, int32_t height) {
-    void* bits = nullptr;
-    HBITMAP copy = CreateSection32(width, height, true, &bits);
-    if (!copy)
-        return nullptr;
-    HDC from = CreateCompatibleDC(nullptr);
-    HDC to = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previousFrom = SelectObject(from, picture);
-    const HGDIOBJ previousTo = SelectObject(to, copy);
-    BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
-    SelectObject(from, previousFrom);
-    SelectObject(to, previousTo);
-    DeleteDC(from);
-    DeleteDC(to);
-    return copy;
-}
-
 }  // namespace
 
 void SetBevelMeans(BevelMeans means) {
@@ -260,7 +242,8 @@ void PictureBitmap::UseScreenFormat() {
     DirectPixels pixels;
     if (!DescribeSection(bitmap, pixels) || pixels.bytesPerPixel != 3)
         return;
-    const HBITMAP copy = CopyAs32Bits(bitmap, width, height);
+    void* bits = nullptr;
+    const HBITMAP copy = CopyToSection32(bitmap, width, height, true, &bits);
     if (copy)
         AttachStored(copy, true);
 }

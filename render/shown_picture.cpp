@@ -36,29 +36,19 @@ bool LoadBmpPixels(HINSTANCE instance, const char* path, SourcePixels& source) {
     if (!PictureFileFitsItsHeader(path))
         return false;
     HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS));
+    source.section = loaded;  // deleted by the caller
     BITMAP description = {};
     if (!loaded || !GetObjectA(loaded, sizeof description, &description))
         return false;
-    source.section = loaded;
     DirectPixels pixels;
     if (DescribeSection(loaded, pixels) && FindRowOrder(loaded, pixels)) {
         source.rows = pixels.TopDownRows();
         return true;
     }
     void* bits = nullptr;
-    HBITMAP copy = CreateSection32(description.bmWidth, description.bmHeight, false, &bits);
+    HBITMAP copy = CopyToSection32(loaded, description.bmWidth, description.bmHeight, false, &bits);
     if (!copy)
         return false;
-    HDC from = CreateCompatibleDC(nullptr);
-    HDC to = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previousFrom = SelectObject(from, loaded);
-    const HGDIOBJ previousTo = SelectObject(to, copy);
-    BitBlt(to, 0, 0, description.bmWidth, description.bmHeight, from, 0, 0, SRCCOPY);
-    SelectObject(from, previousFrom);
-    SelectObject(to, previousTo);
-    DeleteDC(from);
-    DeleteDC(to);
-    GdiFlush();
     DeleteObject(loaded);
     source.section = copy;
     source.rows = {static_cast<uint8_t*>(bits), description.bmWidth * 4, 4, description.bmWidth,
