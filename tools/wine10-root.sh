@@ -16,7 +16,7 @@ set -euo pipefail
 
 root=/var/lib/puzzle/wine10-root
 suite=trixie
-packages=(wine wine64 libwine fonts-wine libpulse0)
+packages=(wine wine64 libwine fonts-wine libpulse0 ca-certificates)
 # Debian's 64-bit Wine looks for the 32-bit PE libraries here; they ship in
 # libwine:i386, whose Linux half is never installed.
 wow64_dir=/usr/lib/x86_64-linux-gnu/wine/i386-windows
@@ -99,6 +99,15 @@ point_proxy() {
   fi
 }
 
+# The root trusts the certificate authorities added to the machine's own (a
+# firewall's that inspects https, say), as apt there does for an https mirror.
+trust_added_authorities() {
+  local added=/usr/local/share/ca-certificates
+  [ -d "$added" ] && [ -x "$root/usr/sbin/update-ca-certificates" ] || return 0
+  rm -rf "${root:?}$added" && cp -a "$added" "$root$added"
+  in_root /usr/sbin/update-ca-certificates >/dev/null
+}
+
 root_mirror() {
   sed -n 's/^\(deb\|URIs:\) \+\([^ []*\).*/\2/p' "$root/etc/apt/sources.list" \
     "$root"/etc/apt/sources.list.d/* 2>/dev/null | head -n 1
@@ -113,8 +122,11 @@ make_root() {
   [ -f "$stamp" ] || rm -rf "$root"  # a root left half made is made again
   # Without a mirror of the machine's, a root made from one is made anew from the default.
   [ -n "$mirror" ] || [ "$(recorded_mirror)" = default ] || rm -rf "$root"
+  # apt in the root reaches an https mirror only with its CA certificates.
+  [[ $mirror != https:* ]] || [ -e "$root/etc/ssl/certs/ca-certificates.crt" ] || rm -rf "$root"
   if [ -d "$root" ]; then point_sources; else bootstrap; fi
   point_proxy
+  trust_added_authorities
   echo "Bringing the Wine 10 root up to date from $(root_mirror)${proxy:+ through ${proxy##*@}}"
   apt_in_root update -qq
   apt_in_root install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
