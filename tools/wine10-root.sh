@@ -10,17 +10,18 @@
 # The root lives outside every build tree, so that it outlasts them. Inside
 # it the project's tree, /tmp, /dev and /proc are the host's own, at the same
 # paths: a program there sees the same files, Wine prefixes and X displays.
+# It is made from the Debian mirror that this machine's own apt uses, through
+# apt's proxy for it (tools/apt_mirror.py), or else from debootstrap's default.
 set -euo pipefail
 
 root=/var/lib/puzzle/wine10-root
 suite=trixie
-mirror=http://deb.debian.org/debian
-packages=(wine wine64 libwine fonts-wine libpulse0)
+packages=(wine wine64 libwine fonts-wine libpulse0 ca-certificates)
 # Debian's 64-bit Wine looks for the 32-bit PE libraries here; they ship in
 # libwine:i386, whose Linux half is never installed.
 wow64_dir=/usr/lib/x86_64-linux-gnu/wine/i386-windows
-recipe="$suite ${packages[*]} i386-windows"
 stamp=$root/.puzzle-ready
+proxy_conf=$root/etc/apt/apt.conf.d/90puzzle-proxy
 project=$(cd "$(dirname "$0")/.." && pwd)
 refresh_days=7
 
@@ -50,6 +51,68 @@ add_32_bit_libraries() {
     cd /; rm -rf $cache"
 }
 
+# The mirror and proxy of the machine's apt, each empty where there is none.
+pick_mirror() {
+  local picked
+  picked=$(python3 "$project/tools/apt_mirror.py")
+  mirror=$(sed -n 1p <<<"$picked") proxy=$(sed -n 2p <<<"$picked")
+  recipe="$suite mirror=${mirror:-default} proxy=${proxy:-none} ${packages[*]} i386-windows"
+}
+
+recorded_mirror() {
+  sed -n '1s/.* mirror=\([^ ]*\) .*/\1/p' "$stamp" 2>/dev/null
+}
+
+# debootstrap into $root, from MIRROR if one is given.
+debootstrap_root() {
+  local proxy_env=()
+  [ -z "$proxy" ] || proxy_env=(http_proxy="$proxy" https_proxy="$proxy")
+  rm -rf "$root.new"
+  env "${proxy_env[@]}" debootstrap --variant=minbase "$suite" "$root.new" "$@" >>"$root.log" 2>&1 &&
+    mv "$root.new" "$root"
+}
+
+bootstrap() {
+  echo "Making the Wine 10 root in $root (a few minutes, once)"
+  : >"$root.log"
+  if [ -n "$mirror" ]; then
+    debootstrap_root "$mirror" && return
+    echo "debootstrap could not make the root from $mirror (see $root.log): trying its default mirror"
+  else
+    echo "The machine's apt names no usable Debian mirror: using debootstrap's default"
+  fi
+  debootstrap_root ||
+    { echo "debootstrap failed: see $root.log" >&2; rm -rf "$root.new"; return 1; }
+}
+
+# A root made from another mirror is pointed at the machine's.
+point_sources() {
+  [ -z "$mirror" ] || [ "$(recorded_mirror)" = "$mirror" ] ||
+    echo "deb $mirror $suite main" >"$root/etc/apt/sources.list"
+}
+
+point_proxy() {
+  if [ -n "$proxy" ]; then
+    printf 'Acquire::http::Proxy "%s";\n' "$proxy" >"$proxy_conf"
+  else
+    rm -f "$proxy_conf"
+  fi
+}
+
+# The root trusts the certificate authorities added to the machine's own (a
+# firewall's that inspects https, say), as apt there does for an https mirror.
+trust_added_authorities() {
+  local added=/usr/local/share/ca-certificates
+  [ -d "$added" ] && [ -x "$root/usr/sbin/update-ca-certificates" ] || return 0
+  rm -rf "${root:?}$added" && cp -a "$added" "$root$added"
+  in_root /usr/sbin/update-ca-certificates >/dev/null
+}
+
+root_mirror() {
+  sed -n 's/^\(deb\|URIs:\) \+\([^ []*\).*/\2/p' "$root/etc/apt/sources.list" \
+    "$root"/etc/apt/sources.list.d/* 2>/dev/null | head -n 1
+}
+
 up_to_date() {
   [ -f "$stamp" ] && [ "$(head -n 1 "$stamp")" = "$recipe" ] &&
     [ -z "$(find "$stamp" -mtime +"$refresh_days")" ]
@@ -57,14 +120,14 @@ up_to_date() {
 
 make_root() {
   [ -f "$stamp" ] || rm -rf "$root"  # a root left half made is made again
-  if [ ! -d "$root" ]; then
-    echo "Making the Wine 10 root in $root (a few minutes, once)"
-    mkdir -p "$(dirname "$root")"
-    debootstrap --variant=minbase "$suite" "$root.new" "$mirror" >"$root.log" 2>&1 ||
-      { echo "debootstrap failed: see $root.log" >&2; rm -rf "$root.new"; return 1; }
-    mv "$root.new" "$root"
-  fi
-  echo "Bringing the Wine 10 root up to date"
+  # Without a mirror of the machine's, a root made from one is made anew from the default.
+  [ -n "$mirror" ] || [ "$(recorded_mirror)" = default ] || rm -rf "$root"
+  # apt in the root reaches an https mirror only with its CA certificates.
+  [[ $mirror != https:* ]] || [ -e "$root/etc/ssl/certs/ca-certificates.crt" ] || rm -rf "$root"
+  if [ -d "$root" ]; then point_sources; else bootstrap; fi
+  point_proxy
+  trust_added_authorities
+  echo "Bringing the Wine 10 root up to date from $(root_mirror)${proxy:+ through ${proxy##*@}}"
   apt_in_root update -qq
   apt_in_root install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
   apt_in_root upgrade -y -qq >/dev/null
@@ -82,6 +145,7 @@ case "${1:-}" in
     mkdir -p "$(dirname "$root")"
     exec 9>"$root.lock"
     flock 9
+    pick_mirror
     up_to_date || make_root ;;
   ready)
     [ -f "$stamp" ] && [ "$(id -u)" -eq 0 ] ;;
