@@ -1,14 +1,14 @@
-// Area-weighted resampling in two passes: each source row a target row needs
-// is resampled across to the target's width, then those rows are summed down
-// with their weights. The spans of both axes are worked out once.
+// Area-weighted resampling in two passes: each source row that a target row
+// covers is resampled across to the target's width, then those rows are
+// summed down with their weights and divided by the source's area. The spans
+// of both axes are worked out once; all sums are 32-bit integers.
 #include "render/area_scale.h"
 
 #include <cstdlib>
 
 namespace {
 
-constexpr int32_t CHANNELS = 3;        // B, G, R
-constexpr uint32_t SUM_BITS = 24;      // 255 * 2^24 still fits in 32 bits
+constexpr int32_t CHANNELS = 3;  // B, G, R
 
 // Along one axis a source pixel is targetSize units long and a target pixel
 // sourceSize units. A target pixel covers source pixel first by firstWeight
@@ -34,68 +34,81 @@ void FillSpans(Span* spans, uint32_t sourceSize, uint32_t targetSize) {
     }
 }
 
-// A fixed divisor as a multiplier: DivideRounded gives n / divisor rounded to
-// nearest, or smaller by a few parts in 2^32 of the quotient.
-struct Divisor {
+// Bits dropped from a row's sums across so that the sums down stay within
+// 32 bits: the fewest for which 256 * width * height <= 2^(32 + bits) (none
+// up to 16 megapixels). A sum across is at most 255 * width, summed down
+// over height units; a dropped bit costs less than 1/256 of a value.
+uint32_t DroppedBits(uint32_t sourceWidth, uint32_t sourceHeight) {
+    const uint64_t largest = uint64_t{256} * sourceWidth * sourceHeight;
+    uint32_t bits = 0;
+    while (largest > (uint64_t{1} << (32 + bits)))
+        ++bits;
+    return bits;
+}
+
+// The division of the sums down by the source's area (less the dropped
+// bits) as a multiplication: a pixel value is (sum + half) * multiplier /
+// 2^(32 + shift). The multiplier falls short of the exact one, so half is
+// rounded up: a whole quotient and one within half a unit below the next
+// stay as they are, and an exact half rounds down.
+struct AreaDivisor {
     uint32_t half;
-    uint32_t multiplier;  // (2^(32 + shift) - 1) / divisor, in [2^31, 2^32)
-    uint32_t shift;       // 2^shift <= divisor < 2^(shift + 1)
+    uint32_t multiplier;  // in [2^31, 2^32)
+    uint32_t shift;
 };
 
-Divisor DivisorOf(uint32_t divisor) {
-    uint32_t shift = 0;
-    while ((2u << shift) <= divisor)
-        ++shift;
-    const uint64_t multiplier = ((uint64_t{1} << (32 + shift)) - 1) / divisor;
-    return Divisor{divisor / 2, static_cast<uint32_t>(multiplier), shift};
-}
-
-uint32_t DivideRounded(uint32_t n, const Divisor& divisor) {
-    const uint64_t product = static_cast<uint64_t>(n + divisor.half) * divisor.multiplier;
-    return static_cast<uint32_t>(product >> 32) >> divisor.shift;
-}
-
-// Fraction bits of the rows resampled across, as many as keep every sum
-// within 32 bits: a row's value is at most 255 * 2^bits, summed down over
-// sourceHeight units, and its sum across before the division is at most
-// 255 * sourceWidth, shifted by bits.
-uint32_t FractionBits(uint32_t sourceWidth, uint32_t sourceHeight) {
-    const uint32_t longer = sourceWidth > sourceHeight ? sourceWidth : sourceHeight;
-    uint32_t bits = 0;
-    while ((uint32_t{1} << bits) < longer)
+AreaDivisor AreaDivisorOf(uint32_t sourceWidth, uint32_t sourceHeight, uint32_t droppedBits) {
+    const uint64_t area = uint64_t{sourceWidth} * sourceHeight;  // below 2^32
+    uint32_t bits = 0;  // 2^bits <= area < 2^(bits + 1)
+    while ((uint64_t{2} << bits) <= area)
         ++bits;
-    return SUM_BITS - bits;
+    const uint64_t multiplier = ((uint64_t{1} << (32 + bits)) - 1) / area;
+    return AreaDivisor{static_cast<uint32_t>(((area >> droppedBits) + 1) / 2),
+                       static_cast<uint32_t>(multiplier), bits - droppedBits};
+}
+
+uint8_t PixelValue(uint32_t sum, const AreaDivisor& divisor) {
+    const uint64_t product = static_cast<uint64_t>(sum + divisor.half) * divisor.multiplier;
+    return static_cast<uint8_t>(static_cast<uint32_t>(product >> 32) >> divisor.shift);
 }
 
 struct Across {
     const Span* spans;
-    int32_t width;        // the target's
-    uint32_t wholeWeight; // units of a source pixel covered whole
-    uint32_t fractionBits;
-    Divisor divisor;      // the source's width
+    int32_t width;         // the target's
+    uint32_t wholeWeight;  // units of a source pixel covered whole: the target's width
+    uint32_t droppedBits;
 };
 
 // One source row resampled to the target's width: per target pixel and
-// channel the covered mean times 2^fractionBits. Pixels covered whole are
-// summed with plain adds, the two partial ones weighted.
+// channel the sum of the covered values times their units, less the dropped
+// bits (rounded). Pixels covered whole are summed with plain adds, the two
+// partial ones weighted.
 template <int32_t BYTES>
 void ResampleAcross(const uint8_t* row, const Across& across, uint32_t* out) {
-    for (int32_t x = 0; x < across.width; ++x, out += CHANNELS) {
-        const Span& span = across.spans[x];
-        const uint8_t* first = row + span.first * BYTES;
-        const uint8_t* last = row + span.last * BYTES;
-        uint32_t whole[CHANNELS] = {0, 0, 0};
+    const Span* span = across.spans;
+    const Span* const spansEnd = span + across.width;
+    const uint32_t wholeWeight = across.wholeWeight;
+    const uint32_t droppedBits = across.droppedBits;
+    const uint32_t half = uint32_t{1} << droppedBits >> 1;
+    for (; span < spansEnd; ++span, out += CHANNELS) {
+        const uint8_t* first = row + span->first * BYTES;
+        const uint8_t* last = row + span->last * BYTES;
+        uint32_t b = 0, g = 0, r = 0;
         for (const uint8_t* pixel = first + BYTES; pixel < last; pixel += BYTES) {
-            whole[0] += pixel[0];
-            whole[1] += pixel[1];
-            whole[2] += pixel[2];
+            b += pixel[0];
+            g += pixel[1];
+            r += pixel[2];
         }
-        for (int32_t c = 0; c < CHANNELS; ++c) {
-            const uint32_t sum = span.firstWeight * first[c] + across.wholeWeight * whole[c] +
-                                 span.lastWeight * last[c];
-            out[c] = DivideRounded(sum << across.fractionBits, across.divisor);
-        }
+        const uint32_t firstWeight = span->firstWeight, lastWeight = span->lastWeight;
+        out[0] = (firstWeight * first[0] + wholeWeight * b + lastWeight * last[0] + half) >> droppedBits;
+        out[1] = (firstWeight * first[1] + wholeWeight * g + lastWeight * last[1] + half) >> droppedBits;
+        out[2] = (firstWeight * first[2] + wholeWeight * r + lastWeight * last[2] + half) >> droppedBits;
     }
+}
+
+void SetWeighted(uint32_t* sums, const uint32_t* row, uint32_t weight, int32_t count) {
+    for (int32_t i = 0; i < count; ++i)
+        sums[i] = weight * row[i];
 }
 
 void AddWeighted(uint32_t* sums, const uint32_t* row, uint32_t weight, int32_t count) {
@@ -103,12 +116,36 @@ void AddWeighted(uint32_t* sums, const uint32_t* row, uint32_t weight, int32_t c
         sums[i] += weight * row[i];
 }
 
-void WritePixels(uint8_t* out, const uint32_t* sums, int32_t width, const Divisor& divisor) {
+void WritePixels(uint8_t* out, const uint32_t* sums, int32_t width, const AreaDivisor& divisor) {
     for (int32_t x = 0; x < width; ++x, out += 4, sums += CHANNELS) {
-        out[0] = static_cast<uint8_t>(DivideRounded(sums[0], divisor));
-        out[1] = static_cast<uint8_t>(DivideRounded(sums[1], divisor));
-        out[2] = static_cast<uint8_t>(DivideRounded(sums[2], divisor));
+        out[0] = PixelValue(sums[0], divisor);
+        out[1] = PixelValue(sums[1], divisor);
+        out[2] = PixelValue(sums[2], divisor);
         out[3] = 0;
+    }
+}
+
+void ResampleRow(const PixelRows& source, int32_t y, const Across& across, uint32_t* out) {
+    if (source.bytesPerPixel == 3)
+        ResampleAcross<3>(source.Row(y), across, out);
+    else
+        ResampleAcross<4>(source.Row(y), across, out);
+}
+
+// The weighted sums of the source rows that a target row covers (span),
+// each row resampled across into row unless it is there already: the last
+// row of one target row is often the first of the next.
+void SumDown(const PixelRows& source, const Across& across, const Span& span, uint32_t wholeWeight,
+             uint32_t* row, int32_t& rowResampled, uint32_t* sums) {
+    const int32_t values = across.width * CHANNELS;
+    for (int32_t y = span.first; y <= span.last; ++y) {
+        if (y != rowResampled)
+            ResampleRow(source, y, across, row);
+        rowResampled = y;
+        if (y == span.first)
+            SetWeighted(sums, row, span.firstWeight, values);
+        else
+            AddWeighted(sums, row, y == span.last ? span.lastWeight : wholeWeight, values);
     }
 }
 
@@ -117,11 +154,11 @@ void WritePixels(uint8_t* out, const uint32_t* sums, int32_t width, const Diviso
 int32_t ScaleByArea(const PixelRows& source, const PixelRows& target) {
     const uint32_t sourceWidth = static_cast<uint32_t>(source.width);
     const uint32_t sourceHeight = static_cast<uint32_t>(source.height);
-    const int32_t values = target.width * CHANNELS;
-    // One zero-filled block: the spans across and down, one source row
-    // resampled across and the weighted sums of a target row.
-    const size_t spanCount = static_cast<size_t>(target.width) + static_cast<size_t>(target.height);
-    void* block = std::calloc(1, spanCount * sizeof(Span) + 2 * static_cast<size_t>(values) * sizeof(uint32_t));
+    const size_t values = static_cast<size_t>(target.width) * CHANNELS;
+    // One block: the spans across and down, one source row resampled across
+    // and the weighted sums of a target row.
+    const size_t spans = static_cast<size_t>(target.width) + static_cast<size_t>(target.height);
+    void* block = std::calloc(1, spans * sizeof(Span) + 2 * values * sizeof(uint32_t));
     if (!block)
         return 0;
     Span* spansAcross = static_cast<Span*>(block);
@@ -131,31 +168,13 @@ int32_t ScaleByArea(const PixelRows& source, const PixelRows& target) {
     FillSpans(spansAcross, sourceWidth, static_cast<uint32_t>(target.width));
     FillSpans(spansDown, sourceHeight, static_cast<uint32_t>(target.height));
 
-    const uint32_t fractionBits = FractionBits(sourceWidth, sourceHeight);
-    const Across across{spansAcross, target.width, static_cast<uint32_t>(target.width), fractionBits,
-                        DivisorOf(sourceWidth)};
-    const Divisor down = DivisorOf(sourceHeight << fractionBits);
-    const uint32_t wholeWeightDown = static_cast<uint32_t>(target.height);
-    int32_t rowResampled = -1;  // the source row in row: the last of one target row is often the next one's first
+    const uint32_t droppedBits = DroppedBits(sourceWidth, sourceHeight);
+    const Across across{spansAcross, target.width, static_cast<uint32_t>(target.width), droppedBits};
+    const AreaDivisor divisor = AreaDivisorOf(sourceWidth, sourceHeight, droppedBits);
+    int32_t rowResampled = -1;
     for (int32_t y = 0; y < target.height; ++y) {
-        const Span& span = spansDown[y];
-        for (int32_t r = span.first; r <= span.last; ++r) {
-            if (r != rowResampled) {
-                if (source.bytesPerPixel == 3)
-                    ResampleAcross<3>(source.Row(r), across, row);
-                else
-                    ResampleAcross<4>(source.Row(r), across, row);
-                rowResampled = r;
-            }
-            const uint32_t weight = r == span.first  ? span.firstWeight
-                                    : r == span.last ? span.lastWeight
-                                                     : wholeWeightDown;
-            if (r == span.first)
-                for (int32_t i = 0; i < values; ++i)
-                    sums[i] = 0;
-            AddWeighted(sums, row, weight, values);
-        }
-        WritePixels(target.Row(y), sums, target.width, down);
+        SumDown(source, across, spansDown[y], static_cast<uint32_t>(target.height), row, rowResampled, sums);
+        WritePixels(target.Row(y), sums, target.width, divisor);
     }
     std::free(block);
     return 1;
