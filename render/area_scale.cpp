@@ -48,9 +48,9 @@ uint32_t DroppedBits(uint32_t sourceWidth, uint32_t sourceHeight) {
 
 // The division of the sums down by the source's area (less the dropped
 // bits) as a multiplication: a pixel value is (sum + half) * multiplier /
-// 2^(32 + shift). The multiplier falls short of the exact one, so half is
-// rounded up: a whole quotient and one within half a unit below the next
-// stay as they are, and an exact half rounds down.
+// 2^(32 + shift). The multiplier falls a little short of the exact
+// reciprocal, so half is rounded up: whole quotients stay exact, the others
+// round to nearest and an exact half rounds down.
 struct AreaDivisor {
     uint32_t half;
     uint32_t multiplier;  // in [2^31, 2^32)
@@ -136,12 +136,12 @@ void ResampleRow(const PixelRows& source, int32_t y, const Across& across, uint3
 // each row resampled across into row unless it is there already: the last
 // row of one target row is often the first of the next.
 void SumDown(const PixelRows& source, const Across& across, const Span& span, uint32_t wholeWeight,
-             uint32_t* row, int32_t& rowResampled, uint32_t* sums) {
+             uint32_t* row, int32_t* rowResampled, uint32_t* sums) {
     const int32_t values = across.width * CHANNELS;
     for (int32_t y = span.first; y <= span.last; ++y) {
-        if (y != rowResampled)
+        if (y != *rowResampled)
             ResampleRow(source, y, across, row);
-        rowResampled = y;
+        *rowResampled = y;
         if (y == span.first)
             SetWeighted(sums, row, span.firstWeight, values);
         else
@@ -173,7 +173,7 @@ int32_t ScaleByArea(const PixelRows& source, const PixelRows& target) {
     const AreaDivisor divisor = AreaDivisorOf(sourceWidth, sourceHeight, droppedBits);
     int32_t rowResampled = -1;
     for (int32_t y = 0; y < target.height; ++y) {
-        SumDown(source, across, spansDown[y], static_cast<uint32_t>(target.height), row, rowResampled, sums);
+        SumDown(source, across, spansDown[y], static_cast<uint32_t>(target.height), row, &rowResampled, sums);
         WritePixels(target.Row(y), sums, target.width, divisor);
     }
     std::free(block);

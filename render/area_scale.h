@@ -10,7 +10,7 @@
 // Fills target (4 bytes a pixel, the fourth written 0) with source
 // resampled to target's size: per channel B, G, R, the mean of the source
 // pixels a target pixel covers, weighted by the covered area, rounded to
-// nearest (within 1/256 of the exact mean before rounding, so a flat colour
+// nearest (within 1/200 of the exact mean before rounding, so a flat colour
 // stays exact and equal sizes copy exactly). Reduces and enlarges, each axis
 // on its own. source has 3 or 4 bytes a pixel; every side is 1 to 65535
 // pixels. 0 when a buffer it needs cannot be allocated, else 1.
