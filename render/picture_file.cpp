@@ -37,6 +37,48 @@ int32_t PictureFileFitsItsHeader(const char* path) {
     return read ? FitsDeclaredLayout(head, headLength, static_cast<uint64_t>(length.QuadPart)) : 0;
 }
 
+namespace {
+
+// The rows from the view of the whole file, top down.
+PixelRows RowsInView(const void* view, const DeclaredPixels& pixels) {
+    const int32_t bits = static_cast<int32_t>(pixels.plainBytesPerPixel) * 8;
+    const int32_t stride = (pixels.width * bits + 31) / 32 * 4;
+    const bool bottomUp = pixels.height > 0;
+    const int32_t height = bottomUp ? pixels.height : -pixels.height;
+    uint8_t* first = static_cast<uint8_t*>(const_cast<void*>(view)) + pixels.start +
+                     (bottomUp ? static_cast<size_t>(height - 1) * stride : 0);
+    return {first, bottomUp ? -stride : stride, static_cast<int32_t>(pixels.plainBytesPerPixel),
+            pixels.width, height};
+}
+
+}  // namespace
+
+int32_t MapPlainBmpRows(const char* path, const void*& view, PixelRows& rows) {
+    HANDLE file = OpenForReading(path);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    LARGE_INTEGER length = {};
+    uint8_t head[PICTURE_HEAD_SIZE] = {};
+    DWORD headLength = 0;
+    DeclaredPixels pixels = {};
+    HANDLE mapping = nullptr;
+    if (GetFileSizeEx(file, &length) && ReadFile(file, head, sizeof head, &headLength, nullptr) &&
+        ReadDeclaredPixels(head, headLength, static_cast<uint64_t>(length.QuadPart), pixels) &&
+        pixels.plainBytesPerPixel != 0)
+        mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    CloseHandle(file);
+    if (!mapping)
+        return 0;
+    // Past the end of the file, the view's last page reads as zeros, as the
+    // loader's does.
+    view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+    CloseHandle(mapping);
+    if (!view)
+        return 0;
+    rows = RowsInView(view, pixels);
+    return 1;
+}
+
 int32_t ReadPictureFileHeader(const char* path, PictureHeader& header) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE)

@@ -11,6 +11,7 @@ constexpr uint32_t CORE_HEADER_SIZE = 12;
 constexpr uint32_t INFO_HEADER_SIZE = 40;
 constexpr uint32_t V4_HEADER_SIZE = 108;
 constexpr uint32_t V5_HEADER_SIZE = 124;
+constexpr uint32_t BI_RGB = 0;
 constexpr uint32_t BI_RLE8 = 1;
 constexpr uint32_t BI_RLE4 = 2;
 constexpr uint32_t BI_BITFIELDS = 3;
@@ -80,6 +81,12 @@ uint64_t PagesOf(uint64_t bytes) {
 }  // namespace
 
 int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t fileLength) {
+    DeclaredPixels pixels;
+    return ReadDeclaredPixels(head, headLength, fileLength, pixels);
+}
+
+int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength,
+                           DeclaredPixels& pixels) {
     Head fields;
     std::copy_n(head, std::min(headLength, PICTURE_HEAD_SIZE), fields.bytes);
     if (fileLength == 0 || fields.bytes[0] != 'B' || fields.bytes[1] != 'M')
@@ -98,6 +105,10 @@ int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t file
         (pixelOffset != 0 && pixelOffset < FILE_HEADER_SIZE))
         return 0;
     const uint64_t pixelStart = pixelOffset != 0 ? pixelOffset : layout.headerBytes;
+    pixels = {pixelStart, static_cast<int32_t>(layout.width), static_cast<int32_t>(layout.height),
+              layout.compression == BI_RGB && (layout.bitsPerPixel == 24 || layout.bitsPerPixel == 32)
+                  ? layout.bitsPerPixel / 8
+                  : 0};
     // The loader's view of the file ends with the file's last page. The
     // headers and the colour table always lie within the first page, which
     // every file that is not empty has.

@@ -31,3 +31,17 @@ constexpr size_t PICTURE_HEAD_SIZE = 54;
 // them), and run-length data whose image size reaches past the last page
 // though its end-of-bitmap mark comes sooner.
 int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t fileLength);
+
+// Where a BMP file's pixel rows lie, as its headers declare them.
+struct DeclaredPixels {
+    uint64_t start;  // the file offset of the first stored row
+    int32_t width;
+    int32_t height;  // negative when the rows are stored top-down
+    // 3 or 4 where each pixel is stored as bytes B, G, R (and one unused
+    // byte), as a section of 24 or 32 bits holds them; 0 for any other layout.
+    uint32_t plainBytesPerPixel;
+};
+
+// FitsDeclaredLayout, and where it gives 1, pixels filled in.
+int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength,
+                           DeclaredPixels& pixels);

@@ -22,17 +22,22 @@ using PixelBlock = std::unique_ptr<uint8_t[], decltype(&std::free)>;
 // The picture's stored pixels, top down, and what holds them.
 struct SourcePixels {
     PixelRows rows;
-    HBITMAP section;  // a loaded BMP, or null
-    PixelBlock block; // decoded pixels, or null
+    HBITMAP section;   // a loaded BMP, or null
+    PixelBlock block;  // decoded pixels, or null
+    const void* view;  // a mapped BMP file, or null
 };
 
 bool Turned(int32_t orientation) {
     return orientation >= FIRST_TURNED_ORIENTATION;
 }
 
-// A loaded BMP's rows: directly where its section is of 24 or 32 bits,
-// through a 32-bit copy otherwise (colour tables, 16 bits, bit fields).
+// A BMP's rows: in place in the file where its pixels are bytes B, G, R, as
+// the loader would hold them; otherwise loaded, and through a 32-bit copy
+// where the section is not of 24 or 32 bits (colour tables, 16 bits, bit
+// fields).
 bool LoadBmpPixels(HINSTANCE instance, const char* path, SourcePixels& source) {
+    if (MapPlainBmpRows(path, source.view, source.rows))
+        return true;
     if (!PictureFileFitsItsHeader(path))
         return false;
     HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS));
@@ -105,7 +110,7 @@ ShownSize ShownSizeOfFile(const char* path, const PictureFit& fit) {
 
 HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header,
                          ShownSize shown) {
-    SourcePixels source = {{}, nullptr, PixelBlock(nullptr, std::free)};
+    SourcePixels source = {{}, nullptr, PixelBlock(nullptr, std::free), nullptr};
     HBITMAP made = nullptr;
     void* bits = nullptr;
     if (LoadSourcePixels(instance, path, header.format, source))
@@ -118,5 +123,7 @@ HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHead
     }
     if (source.section)
         DeleteObject(source.section);
+    if (source.view)
+        UnmapViewOfFile(source.view);
     return made;
 }
