@@ -65,7 +65,7 @@ def start_once(session, centre, directory):
     started = time.monotonic()
     game = session.start(directory)
     while not centre.lit():
-        driver.check(time.monotonic() - started < 60 and game.process.poll() is None, "no board %s %s" % (time.monotonic() - started, game.process.poll()))
+        driver.check(time.monotonic() - started < 60 and game.process.poll() is None, "no board")
         time.sleep(0.005)
     elapsed = time.monotonic() - started
     with open("/proc/%d/status" % game.process.pid) as status:
