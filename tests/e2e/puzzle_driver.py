@@ -122,6 +122,11 @@ class Session:
         check(result.returncode == 0, "xdotool %s: %s" % (arguments, result.stderr))
         return result.stdout.decode()
 
+    def geometry(self, window):
+        """(x, y, width, height) of a whole window."""
+        values = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
     def windows(self, name=TITLE, visible=False):
         command = ["xdotool", "search"] + ["--onlyvisible"] * visible + ["--name", "^%s$" % name]
         return [int(window) for window in self.run(*command).stdout.split()]
@@ -172,9 +177,7 @@ class Game:
         return self.process.wait(15)
 
     def geometry(self):
-        values = dict(line.split("=") for line in
-                      self.session.xdotool("getwindowgeometry", "--shell", self.window).split())
-        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        return self.session.geometry(self.window)
 
     def client(self):
         """(x, y, width, height) of the client area; geometry() gives the whole window's."""

@@ -193,15 +193,42 @@ def test_damaged_pictures_are_passed_over(session):
     check(game.close_error_box() == 0, "with only damaged pictures the start did not end with 0")
 
 
+def link_height(session, game):
+    """The rows of the About box's blue link text, the box opened from the menu and closed."""
+    game.keys("alt+p", "o")  # "&Pomoc", "&O programie"
+    box = driver.poll(lambda: [w for w in session.windows(visible=True) if w != game.window],
+                      "the About box", game)[0]
+    x, y, width, height = session.geometry(box)
+    shots = [None]
+
+    def blue_rows():  # once two shots in a row agree
+        shot = session.screen(x, y, width, height)
+        steady, shots[0] = shot == shots[0], shot
+        rows = [shot[3 * width * row:3 * width * (row + 1)] for row in range(height)]
+        return steady and sum(any(row[i:i + 3] == b"\0\0\xff" for i in range(0, len(row), 3))
+                              for row in rows)
+    height = driver.poll(blue_rows, "the About box's link")
+    session.xdotool("windowfocus", "--sync", box, "key", "Escape")
+    return height
+
+
 def test_at_150_percent_pictures_are_half_as_large_again_and_still_fit(session):
     picture = os.path.join(session.scratch, "PuzzleSmall.bmp")
     driver.write_picture(picture, 320, 240, gradient(320, 240))
     photo = os.path.join(session.scratch, "PuzzleLarge.bmp")
     driver.write_picture(photo, 300, 200, gradient(300, 200), "-scale", "1000%")
+    game = session.start(session.game_dir([picture]))
+    game.wait_window()
+    link_at_100 = link_height(session, game)
+    session.end_games()
     session.run("wine", "reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "144", "/f")
     try:
         game = session.start(session.game_dir([picture]))
         game.wait_window()
+        link_at_150 = link_height(session, game)
+        # The raster font that serves it has only some sizes: taller, if not by half.
+        check(link_at_150 > link_at_100 > 0, "the link's text is %d rows high at 150%%, "
+              "%d at 100%%" % (link_at_150, link_at_100))
         probe = session.probe()
         check(probe["dpi"] == (144,), "the screen is not at 144 dpi: %s" % (probe["dpi"],))
         check(probe["client"] == (480, 360), "a 320x240 picture at 150%% is %s" % (probe["client"],))
