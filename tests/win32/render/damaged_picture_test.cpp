@@ -1,5 +1,7 @@
 // Damaged and odd picture files through PictureBitmap::Load and the system's
-// loader: each is loaded at its size or refused, and none ends the process.
+// loader, and through LoadFitted, which resamples them (read in place from
+// the file, or through the loader): each is loaded at its size or refused
+// alike, and none ends the process.
 // The damaged ones fault inside the loader when handed to it unchecked; one
 // that holds what its header declares can still be refused by the loader.
 #include <gtest/gtest.h>
@@ -67,6 +69,11 @@ TEST(DamagedPictures, EachFileIsLoadedAtItsSizeOrRefusedAndNoneFaults) {
         EXPECT_EQ(result, file.loads ? 1 : 0) << file.what;
         EXPECT_EQ(loaded.Width(), file.loads ? file.layout.width : 0) << file.what;
         EXPECT_EQ(loaded.Height(), file.loads ? file.layout.height : 0) << file.what;
+        PictureBitmap fitted;
+        const int32_t halfWidth = file.layout.width / 2 > 0 ? file.layout.width / 2 : 1;
+        const PictureFit half = {96, halfWidth, file.layout.height, 1};
+        EXPECT_EQ(fitted.LoadFitted(GetModuleHandleA(nullptr), path.c_str(), half), result) << file.what;
+        EXPECT_EQ(fitted.Width(), file.loads ? halfWidth : 0) << file.what;
     }
 }
 
