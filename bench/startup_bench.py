@@ -18,7 +18,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 import puzzle_driver as driver  # noqa: E402
 
-RUNS = 5
+RUNS = 9
 BLUE = b"\x60"  # of every pixel of the pictures, which tells them from anything else
 HUGE = "--huge" in sys.argv  # an 8000x6000 BMP too
 

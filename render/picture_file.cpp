@@ -22,22 +22,20 @@ size_t ReadAt(void* file, uint64_t offset, uint8_t* buffer, size_t length) {
     return read;
 }
 
-}  // namespace
+// A file's length and its first bytes, as the layout check reads them.
+struct FileHead {
+    uint64_t length;
+    uint8_t bytes[PICTURE_HEAD_SIZE];
+    DWORD read;
+};
 
-int32_t PictureFileFitsItsHeader(const char* path) {
-    HANDLE file = OpenForReading(path);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
+bool ReadHead(HANDLE file, FileHead& head) {
     LARGE_INTEGER length = {};
-    uint8_t head[PICTURE_HEAD_SIZE] = {};
-    DWORD headLength = 0;
     const bool read = GetFileSizeEx(file, &length) &&
-                      ReadFile(file, head, sizeof head, &headLength, nullptr);
-    CloseHandle(file);
-    return read ? FitsDeclaredLayout(head, headLength, static_cast<uint64_t>(length.QuadPart)) : 0;
+                      ReadFile(file, head.bytes, sizeof head.bytes, &head.read, nullptr);
+    head.length = static_cast<uint64_t>(length.QuadPart);
+    return read;
 }
-
-namespace {
 
 // The rows from the view of the whole file, top down.
 PixelRows RowsInView(const void* view, const DeclaredPixels& pixels) {
@@ -53,17 +51,24 @@ PixelRows RowsInView(const void* view, const DeclaredPixels& pixels) {
 
 }  // namespace
 
+int32_t PictureFileFitsItsHeader(const char* path) {
+    HANDLE file = OpenForReading(path);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    FileHead head = {};
+    const bool read = ReadHead(file, head);
+    CloseHandle(file);
+    return read ? FitsDeclaredLayout(head.bytes, head.read, head.length) : 0;
+}
+
 int32_t MapPlainBmpRows(const char* path, const void*& view, PixelRows& rows) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
-    LARGE_INTEGER length = {};
-    uint8_t head[PICTURE_HEAD_SIZE] = {};
-    DWORD headLength = 0;
+    FileHead head = {};
     DeclaredPixels pixels = {};
     HANDLE mapping = nullptr;
-    if (GetFileSizeEx(file, &length) && ReadFile(file, head, sizeof head, &headLength, nullptr) &&
-        ReadDeclaredPixels(head, headLength, static_cast<uint64_t>(length.QuadPart), pixels) &&
+    if (ReadHead(file, head) && ReadDeclaredPixels(head.bytes, head.read, head.length, pixels) &&
         pixels.plainBytesPerPixel != 0)
         mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
     CloseHandle(file);
