@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "bench/milliseconds.h"
 #include "app/process_state.h"
 #include "game/game_state.h"
 #include "app/game_shell.h"
@@ -21,15 +22,6 @@ constexpr int PAINT_WIDTH = 1600;
 constexpr int PAINT_HEIGHT = 1200;
 constexpr int SLIDE_WIDTH = 1920;
 constexpr int SLIDE_HEIGHT = 1080;
-
-double Milliseconds() {
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A bottom-up DIB section with a different colour at nearly every pixel,
 // as a picture file loads.

@@ -8,18 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bench/milliseconds.h"
 #include "render/area_scale.h"
 
 namespace {
-
-double Milliseconds() {
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 constexpr int ROUNDS = 5;
 constexpr int WORKS = 5;
