@@ -11,8 +11,7 @@ namespace {
 
 constexpr COLORREF LINK_COLOUR = 0x00FF0000;
 constexpr COLORREF PRESSED_LINK_COLOUR = 0x000000FF;
-constexpr int LINK_FONT_HEIGHT = 10;  // at 96 dots per inch
-constexpr int DEFAULT_DPI = 96;
+constexpr int LINK_FONT_HEIGHT = 10;  // unscaled
 constexpr int LINK_TEXT_SIZE = 256;
 
 HFONT linkFont = nullptr;  // exists only while the box is open
@@ -67,7 +66,7 @@ void OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, ScreenDpi(), DEFAULT_DPI), 1, FW_NORMAL);
+        linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, ScreenDpi(), UNSCALED_DPI), 1, FW_NORMAL);
         return TRUE;
     case WM_DRAWITEM:
         DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

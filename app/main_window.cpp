@@ -21,7 +21,6 @@ namespace {
 constexpr DWORD MAIN_WINDOW_STYLE = WS_POPUPWINDOW | WS_CAPTION | WS_MINIMIZEBOX;
 constexpr int TITLE_SIZE = 256;
 constexpr int32_t WIDTH_WITHOUT_PICTURE = 200;
-constexpr int32_t DEFAULT_DPI = 96;
 
 struct WindowSize {
     int width;
@@ -83,9 +82,7 @@ PictureFit FitOnMonitor(HMONITOR monitor) {
     if (!GetMonitorInfoA(monitor, &info))
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     const WindowSize frame = OuterSizeFor({0, 0});
-    const int32_t n = gameState.gridSize >= MIN_GRID_SIZE && gameState.gridSize <= MAX_GRID_SIZE
-                          ? gameState.gridSize
-                          : MAX_GRID_SIZE;
+    const int32_t n = IsValidGridSize(gameState.gridSize) ? gameState.gridSize : MAX_GRID_SIZE;
     return {ScreenDpi(), info.rcWork.right - info.rcWork.left - frame.width,
             info.rcWork.bottom - info.rcWork.top - frame.height, n};
 }
@@ -189,7 +186,7 @@ int32_t ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int32_t dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : DEFAULT_DPI;
+    return dpi > 0 ? dpi : UNSCALED_DPI;
 }
 
 PictureFit FitOnWindowsMonitor() {

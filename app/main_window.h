@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "render/picture_bitmap.h"
+#include "render/picture_fit.h"
 
 constexpr char MAIN_CLASS_NAME[] = "VOLTARI88_PUZZLE";
 

@@ -11,6 +11,10 @@ constexpr int32_t BOARD_CELLS = BOARD_STRIDE * BOARD_STRIDE;
 constexpr int32_t MIN_GRID_SIZE = 3;
 constexpr int32_t MAX_GRID_SIZE = 5;
 constexpr int32_t DEFAULT_GRID_SIZE = 4;
+
+constexpr bool IsValidGridSize(int32_t n) {
+    return n >= MIN_GRID_SIZE && n <= MAX_GRID_SIZE;
+}
 constexpr int32_t PICTURE_PATH_SIZE = 260;
 
 // Cell (row, column) is element row * BOARD_STRIDE + column, whatever N is.

@@ -5,10 +5,6 @@
 
 namespace {
 
-bool IsValidGridSize(int32_t n) {
-    return n >= MIN_GRID_SIZE && n <= MAX_GRID_SIZE;
-}
-
 bool IsFlag(int32_t value) {
     return value == 0 || value == 1;
 }

@@ -6,8 +6,6 @@
 
 #include <cstdint>
 
-#include "render/pixel_rows.h"
-
 struct DirectPixels {
     uint8_t* bits;
     int32_t stride;         // bytes per stored row, a multiple of 4
@@ -29,11 +27,6 @@ struct DirectPixels {
 
     bool Holds(int32_t x, int32_t y, int32_t rectWidth, int32_t rectHeight) const {
         return x >= 0 && y >= 0 && x <= width - rectWidth && y <= height - rectHeight;
-    }
-
-    // The rows from the top down, for the platform-free pixel operations.
-    PixelRows TopDownRows() const {
-        return {At(0, 0), bottomUp ? -stride : stride, bytesPerPixel, width, height};
     }
 };
 

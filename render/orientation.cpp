@@ -21,10 +21,18 @@ struct Turn {
 constexpr Turn TURNS[] = {{false, false, false}, {true, false, false}, {true, true, false}, {false, true, false},
                           {false, false, true},  {false, true, true},  {true, true, true},  {true, false, true}};
 
+Turn TurnOf(int32_t orientation) {
+    return TURNS[(orientation >= 1 && orientation <= 8 ? orientation : 1) - 1];
+}
+
 }  // namespace
 
+bool TurnsSideways(int32_t orientation) {
+    return TurnOf(orientation).transposed;
+}
+
 void OrientUpright(const PixelRows& source, const PixelRows& target, int32_t orientation) {
-    const Turn turn = TURNS[(orientation >= 1 && orientation <= 8 ? orientation : 1) - 1];
+    const Turn turn = TurnOf(orientation);
     if (source.width < 1 || source.height < 1 || source.bytesPerPixel != PIXEL_SIZE ||
         target.bytesPerPixel != PIXEL_SIZE || target.width != (turn.transposed ? source.height : source.width) ||
         target.height != (turn.transposed ? source.width : source.height))

@@ -14,3 +14,6 @@
 // bottom, 8 left and bottom. Another orientation counts as 1. An empty
 // source, a target of other sizes or another pixel size is left untouched.
 void OrientUpright(const PixelRows& source, const PixelRows& target, int32_t orientation);
+
+// Whether the upright picture's width is the stored one's height (5 to 8).
+bool TurnsSideways(int32_t orientation);

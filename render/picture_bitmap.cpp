@@ -53,17 +53,15 @@ PictureBitmap* firstAlive = nullptr;
 // 24 or 32 bits held by pictures whose row order is known, the tile inside
 // both, the destination mapped one to one. The picture must be selected
 // into no device context.
-bool PrepareDirectAccess(HBITMAP picture, bool pictureBottomUp, HDC destination,
-                         const TilePlace& tile, DirectPixels& source, DirectPixels& target) {
+bool PrepareDirectAccess(HBITMAP picture, HDC destination, const TilePlace& tile,
+                         DirectPixels& source, DirectPixels& target) {
     if (bevelMeans != BevelMeans::Automatic)
         return false;
     const HBITMAP canvas = static_cast<HBITMAP>(GetCurrentObject(destination, OBJ_BITMAP));
-    bool canvasBottomUp = true;
-    if (!PictureBitmap::KnownRowOrder(canvas, canvasBottomUp) || !DescribeSection(picture, source) ||
-        !DescribeSection(canvas, target))
+    if (!DescribeSection(picture, source) || !DescribeSection(canvas, target) ||
+        !PictureBitmap::KnownRowOrder(picture, source.bottomUp) ||
+        !PictureBitmap::KnownRowOrder(canvas, target.bottomUp))
         return false;
-    source.bottomUp = pictureBottomUp;
-    target.bottomUp = canvasBottomUp;
     if (!source.Holds(tile.sourceX, tile.sourceY, tile.width, tile.height) ||
         !target.Holds(tile.destinationX, tile.destinationY, tile.width, tile.height) ||
         !MapsPixelsOneToOne(destination, target))
@@ -255,7 +253,7 @@ bool PictureBitmap::DrawsBevelThroughBits(HDC destination) const {
     const TilePlace tile = {0, 0, 0, 0, width < target.width ? width : target.width,
                             height < target.height ? height : target.height};
     DirectPixels source;
-    return bitmap && rowsKnown && PrepareDirectAccess(bitmap, bottomUp, destination, tile, source, target);
+    return bitmap && PrepareDirectAccess(bitmap, destination, tile, source, target);
 }
 
 void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t destinationY,
@@ -267,8 +265,7 @@ void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t dest
     const bool bevelled = tileWidth >= 2 && tileHeight >= 2;
     DirectPixels source;
     DirectPixels target;
-    const bool direct = bevelled && rowsKnown &&
-                        PrepareDirectAccess(bitmap, bottomUp, destination, tile, source, target);
+    const bool direct = bevelled && PrepareDirectAccess(bitmap, destination, tile, source, target);
     if (direct && source.bytesPerPixel == target.bytesPerPixel) {
         // One format on both sides: the whole tile goes through the bits.
         CopyInteriorThroughBits(source, target, tile);

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int32_t UNSCALED_DPI = 96;
-
 // A positive scale factor, numerator / denominator, each below 2^31.
 struct Factor {
     int64_t numerator;

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+// The dots per inch of a display at 100% scaling, where a picture is shown
+// at its own size.
+constexpr int32_t UNSCALED_DPI = 96;
+
 struct ShownSize {
     int32_t width;
     int32_t height;

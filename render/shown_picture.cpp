@@ -15,7 +15,6 @@
 namespace {
 
 constexpr UINT LOAD_FLAGS = LR_LOADFROMFILE | LR_CREATEDIBSECTION;
-constexpr int32_t FIRST_TURNED_ORIENTATION = 5;  // 5 to 8 swap width and height
 
 using PixelBlock = std::unique_ptr<uint8_t[], decltype(&std::free)>;
 
@@ -27,38 +26,24 @@ struct SourcePixels {
     const void* view;  // a mapped BMP file, or null
 };
 
-bool Turned(int32_t orientation) {
-    return orientation >= FIRST_TURNED_ORIENTATION;
-}
-
 // A BMP's rows: in place in the file where its pixels are bytes B, G, R, as
-// the loader would hold them; otherwise loaded, and through a 32-bit copy
-// where the section is not of 24 or 32 bits (colour tables, 16 bits, bit
-// fields).
+// the loader would hold them; otherwise (colour tables, 16 bits, bit fields,
+// run lengths) loaded, and copied through GDI into a top-down 32-bit section.
 bool LoadBmpPixels(HINSTANCE instance, const char* path, SourcePixels& source) {
     if (MapPlainBmpRows(path, source.view, source.rows))
         return true;
     if (!PictureFileFitsItsHeader(path))
         return false;
     HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(instance, path, IMAGE_BITMAP, 0, 0, LOAD_FLAGS));
-    source.section = loaded;  // deleted by the caller
     BITMAP description = {};
-    if (!loaded || !GetObjectA(loaded, sizeof description, &description))
-        return false;
-    DirectPixels pixels;
-    if (DescribeSection(loaded, pixels) && FindRowOrder(loaded, pixels)) {
-        source.rows = pixels.TopDownRows();
-        return true;
-    }
     void* bits = nullptr;
-    HBITMAP copy = CopyToSection32(loaded, description.bmWidth, description.bmHeight, false, &bits);
-    if (!copy)
-        return false;
-    DeleteObject(loaded);
-    source.section = copy;
+    if (loaded && GetObjectA(loaded, sizeof description, &description))
+        source.section = CopyToSection32(loaded, description.bmWidth, description.bmHeight, false, &bits);
+    if (loaded)
+        DeleteObject(loaded);
     source.rows = {static_cast<uint8_t*>(bits), description.bmWidth * 4, 4, description.bmWidth,
                    description.bmHeight};
-    return true;
+    return source.section != nullptr;
 }
 
 bool DecodedPixels(const char* path, SourcePixels& source) {
@@ -81,8 +66,8 @@ bool LoadSourcePixels(HINSTANCE instance, const char* path, PictureFormat format
 bool Resample(const PixelRows& source, const PixelRows& target, int32_t orientation) {
     if (orientation == 1)
         return ScaleByArea(source, target) != 0;
-    const int32_t width = Turned(orientation) ? target.height : target.width;
-    const int32_t height = Turned(orientation) ? target.width : target.height;
+    const int32_t width = TurnsSideways(orientation) ? target.height : target.width;
+    const int32_t height = TurnsSideways(orientation) ? target.width : target.height;
     const PixelBlock stored(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(width) * 4,
                                                               static_cast<size_t>(height))),
                            std::free);
@@ -96,7 +81,7 @@ bool Resample(const PixelRows& source, const PixelRows& target, int32_t orientat
 }  // namespace
 
 ShownSize ShownSizeOf(const PictureHeader& header, const PictureFit& fit) {
-    const bool turned = Turned(header.orientation);
+    const bool turned = TurnsSideways(header.orientation);
     return FitPicture(turned ? header.height : header.width, turned ? header.width : header.height,
                       fit.dpi, fit.maxWidth, fit.maxHeight, fit.minimumSide);
 }
