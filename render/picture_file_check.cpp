@@ -66,6 +66,22 @@ Layout InfoLayout(const Head& head, uint32_t headerSize) {
             FILE_HEADER_SIZE + fields + 4 * TableColours(head.Field32(46), bits)};
 }
 
+// The layout of a header of a size the loader takes, declaring a width of 1
+// to 65535 and a height other than 0; false for any other.
+bool ReadLayout(const Head& head, Layout& layout) {
+    if (head.bytes[0] != 'B' || head.bytes[1] != 'M')
+        return false;
+    const uint32_t headerSize = head.Field32(FILE_HEADER_SIZE);
+    if (headerSize == CORE_HEADER_SIZE)
+        layout = CoreLayout(head);
+    else if (headerSize == INFO_HEADER_SIZE || headerSize == V4_HEADER_SIZE ||
+             headerSize == V5_HEADER_SIZE)
+        layout = InfoLayout(head, headerSize);
+    else
+        return false;
+    return layout.width >= 1 && layout.width <= MAX_WIDTH && layout.height != 0;
+}
+
 uint64_t PixelBytes(const Layout& layout) {
     if (layout.compression == BI_RLE8 || layout.compression == BI_RLE4)
         return layout.imageSize;
@@ -89,19 +105,9 @@ int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t file
                            DeclaredPixels& pixels) {
     Head fields;
     std::copy_n(head, std::min(headLength, PICTURE_HEAD_SIZE), fields.bytes);
-    if (fileLength == 0 || fields.bytes[0] != 'B' || fields.bytes[1] != 'M')
-        return 0;
-    const uint32_t headerSize = fields.Field32(FILE_HEADER_SIZE);
     Layout layout;
-    if (headerSize == CORE_HEADER_SIZE)
-        layout = CoreLayout(fields);
-    else if (headerSize == INFO_HEADER_SIZE || headerSize == V4_HEADER_SIZE ||
-             headerSize == V5_HEADER_SIZE)
-        layout = InfoLayout(fields, headerSize);
-    else
-        return 0;
     const uint32_t pixelOffset = fields.Field32(10);
-    if (layout.width < 1 || layout.width > MAX_WIDTH || layout.height == 0 ||
+    if (fileLength == 0 || !ReadLayout(fields, layout) ||
         (pixelOffset != 0 && pixelOffset < FILE_HEADER_SIZE))
         return 0;
     const uint64_t pixelStart = pixelOffset != 0 ? pixelOffset : layout.headerBytes;
@@ -114,4 +120,17 @@ int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t file
     // every file that is not empty has.
     const uint64_t pixelEnd = pixelStart + PixelBytes(layout);
     return PagesOf(pixelEnd) <= PagesOf(fileLength) ? 1 : 0;
+}
+
+int32_t DeclaredBmpSize(const uint8_t* head, size_t headLength, int64_t& width, int64_t& height) {
+    Head fields;
+    std::copy_n(head, std::min(headLength, PICTURE_HEAD_SIZE), fields.bytes);
+    Layout layout;
+    // The size's fields end at 22 in a core header, at 26 in the others.
+    const size_t sizeEnd = fields.Field32(FILE_HEADER_SIZE) == CORE_HEADER_SIZE ? 22 : 26;
+    if (headLength < sizeEnd || !ReadLayout(fields, layout))
+        return 0;
+    width = layout.width;
+    height = layout.height < 0 ? -layout.height : layout.height;
+    return 1;
 }

@@ -42,6 +42,12 @@ struct DeclaredPixels {
     uint32_t plainBytesPerPixel;
 };
 
+// The width and |height| that a BMP's headers declare, from its first
+// headLength bytes: 1 when they hold the size's fields whole and the header
+// is one FitsDeclaredLayout takes (its kind, a width of 1 to 65535, a height
+// other than 0), whatever the file's length.
+int32_t DeclaredBmpSize(const uint8_t* head, size_t headLength, int64_t& width, int64_t& height);
+
 // FitsDeclaredLayout, and where it gives 1, pixels filled in.
 int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength,
                            DeclaredPixels& pixels);

@@ -2,8 +2,9 @@
 #include "render/picture_header.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
+
+#include "render/picture_file_check.h"
 
 namespace {
 
@@ -51,23 +52,11 @@ uint32_t Big32(const uint8_t* p) { return Big16(p) << 16 | Big16(p + 2); }
 uint32_t Ordered16(const uint8_t* p, bool bigEndian) { return bigEndian ? Big16(p) : Little16(p); }
 uint32_t Ordered32(const uint8_t* p, bool bigEndian) { return bigEndian ? Big32(p) : Little32(p); }
 
+// The size as the BMP layout check reads it.
 int32_t ReadBmpSize(Reader& reader, int64_t& width, int64_t& height) {
-    uint8_t head[26];
-    if (!ReadAt(reader, 0, head, 18))
-        return 0;
-    const uint32_t headerSize = Little32(head + 14);
-    if (headerSize == 12) {
-        if (!ReadAt(reader, 0, head, 22))
-            return 0;
-        width = Little16(head + 18);
-        height = Little16(head + 20);
-        return 1;
-    }
-    if ((headerSize != 40 && headerSize != 108 && headerSize != 124) || !ReadAt(reader, 0, head, 26))
-        return 0;
-    width = static_cast<int32_t>(Little32(head + 18));
-    height = std::abs(static_cast<int64_t>(static_cast<int32_t>(Little32(head + 22))));
-    return 1;
+    uint8_t head[PICTURE_HEAD_SIZE];
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(sizeof head, reader.source.length));
+    return ReadAt(reader, 0, head, length) && DeclaredBmpSize(head, length, width, height);
 }
 
 int32_t ReadPngSize(Reader& reader, int64_t& width, int64_t& height) {
