@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
 #include "game/shell.h"

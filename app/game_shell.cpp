@@ -6,7 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "game/shell.h"
 #include "render/slide_animation.h"
 
@@ -56,7 +56,8 @@ void UpdateMenu() {
     CheckItem(options, ID_OPTIONS_SOUND, gameState.soundOn != 0);
 }
 
-void StartSound(int32_t soundId) {
+void StartSound(GameSound sound) {
+    const int soundId = sound == GameSound::Win ? IDR_WAVE_SOLVED : IDR_WAVE_MOVE;
     PlaySoundA(MAKEINTRESOURCEA(soundId), moduleHandle, SND_RESOURCE | SND_ASYNC);
 }
 

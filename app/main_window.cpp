@@ -7,9 +7,10 @@
 #include <algorithm>
 
 #include "app/about_dialog.h"
+#include "app/arrow_keys.h"
 #include "app/game_shell.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
 #include "game/keys.h"

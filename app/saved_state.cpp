@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "game/game_state.h"
 
 namespace {

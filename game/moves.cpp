@@ -1,7 +1,6 @@
 // Tile moves and winning: the press cell, the hit test and the move rule.
 #include "game/moves.h"
 
-#include "app/resource_ids.h"
 #include "game/shell.h"
 
 int32_t pressCol = 0;
@@ -13,9 +12,9 @@ int32_t& BoardCell(Board& board, CellPosition cell) {
     return CellAt(board, cell.row, cell.column);
 }
 
-void StartSoundIfOn(int32_t soundId) {
+void StartSoundIfOn(GameSound sound) {
     if (gameState.soundOn != 0)
-        StartSound(soundId);
+        StartSound(sound);
 }
 
 }  // namespace
@@ -84,11 +83,11 @@ void TryMoveTile(int32_t column, int32_t row) {
     TileMove move;
     if (!FindMove(gameState, CellPosition{column, row}, move))
         return;
-    StartSoundIfOn(IDR_WAVE_MOVE);
+    StartSoundIfOn(GameSound::Move);
     // The animation takes the tile's code from the board, so it runs first.
     AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
     if (!MakeMove(gameState, move))
         return;
     RepaintBoard();
-    StartSoundIfOn(IDR_WAVE_SOLVED);
+    StartSoundIfOn(GameSound::Win);
 }

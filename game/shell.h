@@ -26,9 +26,12 @@ void RepaintBoard();
 // Greys Show or Play by previewOn and checks the grid size and sound items.
 void UpdateMenu();
 
-// Starts the wave resource soundId and returns at once; a sound that cannot
-// be played is skipped.
-void StartSound(int32_t soundId);
+// The two sounds of the game: a tile sliding, and the picture made whole.
+enum class GameSound { Move, Win };
+
+// Starts the sound and returns at once; a sound that cannot be played is
+// skipped.
+void StartSound(GameSound sound);
 
 // Slides the tile that gameState.board holds at the from-cell into the empty
 // to-cell, on the canvas and in the window, and returns after the last frame.

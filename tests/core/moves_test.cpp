@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/resource_ids.h"
 #include "game/moves.h"
 #include "recording_shell.h"
 
 namespace {
 
-const std::string MOVE_SOUND = "sound " + std::to_string(IDR_WAVE_MOVE);
-const std::string WIN_SOUND = "sound " + std::to_string(IDR_WAVE_SOLVED);
+const std::string MOVE_SOUND = "sound move";
+const std::string WIN_SOUND = "sound win";
 
 const std::vector<int32_t> SOLVED_3 = {0, 1, 2, 3, 4, 5, 6, 7, X};
 const std::vector<int32_t> GAP_IN_THE_MIDDLE = {0, 1, 2, 3, X, 5, 6, 7, 4};

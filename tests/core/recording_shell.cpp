@@ -42,8 +42,8 @@ void UpdateMenu() {
     Record("menu %d %d %d", gameState.previewOn, gameState.gridSize, gameState.soundOn);
 }
 
-void StartSound(int32_t soundId) {
-    Record("sound %d", soundId);
+void StartSound(GameSound sound) {
+    Record("sound %s", sound == GameSound::Win ? "win" : "move");
 }
 
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow) {

@@ -14,7 +14,7 @@
 using Calls = std::vector<std::string>;
 
 struct RecordingShell {
-    // "load PATH", "fit", "repaint", "menu PREVIEW GRID SOUND", "sound ID" and
+    // "load PATH", "fit", "repaint", "menu PREVIEW GRID SOUND", "sound move" or "sound win" and
     // "slide TILE C,R->C,R", where TILE is what the board holds at the from-cell.
     Calls calls;
     std::set<std::string> loadable;  // the paths LoadBothPictures takes

@@ -1,5 +1,7 @@
-// Numbers of the executable's resources, shared by the resource script and
-// the code. Plain #defines, since the resource compiler reads this file too.
+// Numbers of the executable's resources, shared by the resource script in
+// app/ and the code of any layer that reads a resource (the catalogue reads
+// its picture mask). A leaf: it includes nothing. Plain #defines, since the
+// resource compiler reads this file too.
 #pragma once
 
 #define IDS_TITLE 1
