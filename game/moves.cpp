@@ -2,6 +2,7 @@
 #include "game/moves.h"
 
 #include "app/resource_ids.h"
+#include "game/score.h"
 #include "game/shell.h"
 
 int32_t pressCol = 0;
@@ -87,7 +88,9 @@ void TryMoveTile(int32_t column, int32_t row) {
     StartSoundIfOn(IDR_WAVE_MOVE);
     // The animation takes the tile's code from the board, so it runs first.
     AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
-    if (!MakeMove(gameState, move))
+    const int32_t won = MakeMove(gameState, move);
+    CountMoves(1);
+    if (!won)
         return;
     RepaintBoard();
     StartSoundIfOn(IDR_WAVE_SOLVED);
