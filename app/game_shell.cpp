@@ -1,5 +1,6 @@
 // The operations the game asks of the shell that belong to no window
-// message: picture loads, the menu marks, the sounds and the slide.
+// message: picture loads, the menu marks, the sounds, the slide, and the
+// clock, texts and caption of the score.
 #include "app/game_shell.h"
 
 #include <mmsystem.h>
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int OPTIONS_MENU_POSITION = 1;
 constexpr UINT GREYED = MF_GRAYED | MF_DISABLED;
+constexpr UINT_PTR CLOCK_TIMER = 1;
+constexpr int WIDE_TEXT_SIZE = 512;
 
 void CheckItem(HMENU menu, UINT id, bool checked) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
@@ -68,4 +71,34 @@ void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t
     const TileMove move = {{fromColumn, fromRow}, {toColumn, toRow}};
     DrawSlide(windowDc, CurrentScene(), move, PauseBetweenFrames);
     ReleaseDC(mainWindow, windowDc);
+}
+
+uint32_t MonotonicMilliseconds() {
+    return GetTickCount();
+}
+
+// The texts pass as UTF-8, so that their Polish letters survive whatever the
+// system's ANSI code page is.
+void LoadText(int32_t id, char* text, int32_t size) {
+    wchar_t wide[WIDE_TEXT_SIZE] = {};
+    LoadStringW(moduleHandle, id, wide, WIDE_TEXT_SIZE);
+    if (size > 0 && !WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, size, nullptr, nullptr))
+        text[0] = '\0';
+}
+
+// The window is an ANSI one: SetWindowTextW would take the text through the
+// ANSI code page on its way to the default handling, which stores it as given.
+void ShowCaption(const char* text) {
+    wchar_t wide[WIDE_TEXT_SIZE];
+    if (mainWindow && MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, WIDE_TEXT_SIZE))
+        DefWindowProcW(mainWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide));
+}
+
+void SetClockTimer(uint32_t delayMs) {
+    if (!mainWindow)
+        return;  // a timer without a window would be the thread's
+    if (delayMs == 0)
+        KillTimer(mainWindow, CLOCK_TIMER);
+    else
+        SetTimer(mainWindow, CLOCK_TIMER, delayMs, nullptr);
 }

@@ -15,6 +15,7 @@
 #include "game/commands.h"
 #include "game/keys.h"
 #include "game/moves.h"
+#include "game/score.h"
 #include "game/shell.h"
 
 namespace {
@@ -210,6 +211,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: ReleaseCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
+    case WM_TIMER: TickClock(); return 0;
+    case WM_SIZE: SetWindowMinimised(wParam == SIZE_MINIMIZED); return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTEISCHANGING: RepaintWindow(window); return 1;
     case WM_PALETTECHANGED: OnPaletteChanged(window, reinterpret_cast<HWND>(wParam)); return 1;

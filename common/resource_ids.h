@@ -10,6 +10,14 @@
 #define IDS_PICTURE_MASK 4
 #define IDS_ERROR_CAPTION 5
 #define IDS_NO_PICTURES 6
+// The score: the value stored beside the game, the caption's words.
+#define IDS_SCORE_VALUE 210
+#define IDS_MOVES_ONE 211
+#define IDS_MOVES_FEW 212
+#define IDS_MOVES_MANY 213
+#define IDS_CAPTION_RECORD 214
+#define IDS_CAPTION_SOLVED 215
+#define IDS_CAPTION_NEW_RECORD 216
 
 #define IDI_APP 101
 #define IDR_MAIN_MENU 106

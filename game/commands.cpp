@@ -8,6 +8,7 @@
 #include "catalogue/picture_catalogue.h"
 #include "catalogue/zeroed_memory.h"
 #include "game/game_state.h"
+#include "game/score.h"
 #include "game/shell.h"
 #include "game/shuffle.h"
 
@@ -60,6 +61,7 @@ void NewGame(int32_t keepPicture) {
     ShuffleBoard();
     RepaintBoard();
     UpdateMenu();
+    StartGameCount();
 }
 
 void SetGridSize(int32_t n) {

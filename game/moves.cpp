@@ -1,6 +1,7 @@
 // Tile moves and winning: the press cell, the hit test and the move rule.
 #include "game/moves.h"
 
+#include "game/score.h"
 #include "game/shell.h"
 
 int32_t pressCol = 0;
@@ -86,7 +87,9 @@ void TryMoveTile(int32_t column, int32_t row) {
     StartSoundIfOn(GameSound::Move);
     // The animation takes the tile's code from the board, so it runs first.
     AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
-    if (!MakeMove(gameState, move))
+    const int32_t won = MakeMove(gameState, move);
+    CountMoves(1);
+    if (!won)
         return;
     RepaintBoard();
     StartSoundIfOn(GameSound::Win);

@@ -42,6 +42,6 @@ int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move);
 int32_t MakeMove(GameState& state, const TileMove& move);
 
 // Plays a move of the tile at (column, row) when the rule allows it: the move
-// sound, the slide on screen, then the board; the winning move repaints the
-// whole picture and starts the win sound.
+// sound, the slide on screen, then the board and the count of moves; the
+// winning move repaints the whole picture and starts the win sound.
 void TryMoveTile(int32_t column, int32_t row);

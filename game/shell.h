@@ -37,3 +37,17 @@ void StartSound(GameSound sound);
 // to-cell, on the canvas and in the window, and returns after the last frame.
 // The board is not changed.
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow);
+
+// Milliseconds of a clock that only goes forward, as 32 bits that wrap.
+uint32_t MonotonicMilliseconds();
+
+// String resource id as UTF-8 in text, cut to size bytes with its NUL;
+// empty when there is none.
+void LoadText(int32_t id, char* text, int32_t size);
+
+// Sets the main window's caption to the UTF-8 text.
+void ShowCaption(const char* text);
+
+// Has TickClock called after delayMs and then every delayMs until the next
+// call; 0 stops it.
+void SetClockTimer(uint32_t delayMs);
