@@ -29,15 +29,33 @@ void PaintBoard(HDC clientDc) {
     DrawBoard(clientDc, CurrentScene());
 }
 
+namespace {
+
 // The canvas is a copy of the source picture's pixels; a picture with a
 // colour table is loaded again instead, with its own table.
+void LoadCanvas() {
+    if (!canvasPicture.CopyFrom(sourcePicture) &&
+        canvasPicture.Load(moduleHandle, gameState.picturePath))
+        canvasPicture.UseScreenFormat();
+}
+
+}  // namespace
+
 int32_t LoadBothPictures() {
     if (!sourcePicture.LoadFitted(moduleHandle, gameState.picturePath, FitOnWindowsMonitor()))
         return 0;
     sourcePicture.UseScreenFormat();
-    if (!canvasPicture.CopyFrom(sourcePicture) &&
-        canvasPicture.Load(moduleHandle, gameState.picturePath))
-        canvasPicture.UseScreenFormat();
+    LoadCanvas();
+    return 1;
+}
+
+int32_t RefitBothPictures(const PictureFit& fit) {
+    PictureBitmap refitted;
+    if (!refitted.LoadFitted(moduleHandle, gameState.picturePath, fit))
+        return 0;
+    sourcePicture.TakeFrom(refitted);
+    sourcePicture.UseScreenFormat();
+    LoadCanvas();
     return 1;
 }
 
@@ -65,6 +83,10 @@ void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t
         return;  // GetDC would hand out the whole screen
     HDC windowDc = GetDC(mainWindow);
     const TileMove move = {{fromColumn, fromRow}, {toColumn, toRow}};
+    // Windows' timer ticks every 15.6 ms by default, so a 10 ms sleep would
+    // last a whole tick: 1 ms ticks keep the slide's pace, for its length only.
+    timeBeginPeriod(1);
     DrawSlide(windowDc, CurrentScene(), move, PauseBetweenFrames);
+    timeEndPeriod(1);
     ReleaseDC(mainWindow, windowDc);
 }

@@ -1,4 +1,4 @@
-// The ten-frame slide of a tile into the neighbouring empty cell.
+// The ten-frame slide of a strip of tiles one cell on into the empty cell.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +14,9 @@ using FramePause = void (*)(int32_t frame);
 // The pause of the game between two frames: 10 milliseconds.
 void PauseBetweenFrames(int32_t frame);
 
-// Slides the tile that the scene's board holds at move.from into the empty
-// move.to: each frame is composed on the canvas and the two cells copied to
-// target. The board is not changed. Without a canvas bitmap the two cells are
+// Slides the tiles that the scene's board holds from move.from up to the
+// empty move.to one cell towards it, together, at one tile's pace: each frame
+// is composed on the canvas and the cells from move.from to move.to copied to
+// target. The board is not changed. Without a canvas bitmap those cells are
 // filled black on target.
 void DrawSlide(HDC target, const BoardScene& scene, const TileMove& move, FramePause afterFrame);
