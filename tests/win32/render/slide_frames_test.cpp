@@ -1,7 +1,8 @@
 // DrawSlide, frame by frame: over the cells from the clicked one to the
-// empty one only, the strip of tiles together at frame k's share of one cell
-// (k * cell / 10, truncated toward zero) on black, the last frame being the
-// paint of the updated board; without a canvas, black in place of the picture.
+// empty one only, the strip of tiles as the board showed them, together at
+// frame k's share of one cell (k * cell / 10, truncated toward zero) on black,
+// the last frame being the paint of the updated board; without a canvas,
+// black in place of the picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,42 +27,29 @@ void CaptureFrame(int32_t frame) {
     frames.push_back(capturedTarget->Pixels());
 }
 
-// True, with colour filled in, when (x, y) lies on tile drawn bevelled in cell
-// (column, row) shifted by (shiftX, shiftY) pixels.
-bool OnTile(int32_t tile, int32_t column, int32_t row, int32_t shiftX, int32_t shiftY, int32_t x, int32_t y,
-            Colour& colour) {
-    const int32_t tileX = x - column * CELL_WIDTH - shiftX, tileY = y - row * CELL_HEIGHT - shiftY;
-    if (tileX < 0 || tileX >= CELL_WIDTH || tileY < 0 || tileY >= CELL_HEIGHT)
-        return false;
-    const Colour picture = PatternPixel(tile % 3 * CELL_WIDTH + tileX, tile / 3 * CELL_HEIGHT + tileY);
-    colour = BevelledPixel(picture, tileX, tileY, CELL_WIDTH, CELL_HEIGHT);
-    return true;
-}
-
 // Frame k: the target as it was before the slide, but for the cells from
-// move.from to move.to, where each tile of the board between them stands
-// k tenths of a cell on towards move.to, on black.
-std::vector<Colour> ExpectedFrame(std::vector<Colour> before, const TileMove& move, const Board& board, int32_t k) {
+// move.from to move.to, where the strip of tiles before move.to, as the board
+// was drawn, stands k tenths of a cell on towards move.to, on black.
+std::vector<Colour> ExpectedFrame(const std::vector<Colour>& before, const TileMove& move, int32_t k) {
     const CellPosition from = move.from, to = move.to;
-    const int32_t stepX = (to.column > from.column) - (to.column < from.column);
-    const int32_t stepY = (to.row > from.row) - (to.row < from.row);
-    const int32_t firstRow = std::min(from.row, to.row), lastRow = std::max(from.row, to.row);
-    const int32_t firstColumn = std::min(from.column, to.column);
-    const int32_t lastColumn = std::max(from.column, to.column);
-    for (int32_t y = firstRow * CELL_HEIGHT; y < (lastRow + 1) * CELL_HEIGHT; ++y)
-        for (int32_t x = firstColumn * CELL_WIDTH; x < (lastColumn + 1) * CELL_WIDTH; ++x) {
-            Colour colour = 0;
-            for (int32_t column = from.column, row = from.row; column != to.column || row != to.row;
-                 column += stepX, row += stepY)
-                if (OnTile(CellAt(board, row, column), column, row, k * stepX * CELL_WIDTH / 10,
-                           k * stepY * CELL_HEIGHT / 10, x, y, colour))
-                    break;
-            before[static_cast<size_t>(y * WIDTH + x)] = colour;
+    const int32_t shiftX = k * ((to.column > from.column) - (to.column < from.column)) * CELL_WIDTH / 10;
+    const int32_t shiftY = k * ((to.row > from.row) - (to.row < from.row)) * CELL_HEIGHT / 10;
+    const int32_t left = std::min(from.column, to.column) * CELL_WIDTH;
+    const int32_t right = (std::max(from.column, to.column) + 1) * CELL_WIDTH;
+    const int32_t top = std::min(from.row, to.row) * CELL_HEIGHT;
+    const int32_t bottom = (std::max(from.row, to.row) + 1) * CELL_HEIGHT;
+    std::vector<Colour> expected = before;
+    for (int32_t y = top; y < bottom; ++y)
+        for (int32_t x = left; x < right; ++x) {
+            const int32_t fromX = x - shiftX, fromY = y - shiftY;
+            const bool onStrip = fromX >= left && fromX < right && fromY >= top && fromY < bottom &&
+                                 (fromX / CELL_WIDTH != to.column || fromY / CELL_HEIGHT != to.row);
+            expected[static_cast<size_t>(y * WIDTH + x)] = onStrip ? before[static_cast<size_t>(fromY * WIDTH + fromX)] : 0;
         }
-    return before;
+    return expected;
 }
 
-TEST(SlideFrames, EachFrameIsTheTileAtItsOffsetOnBlackOverTheTwoCells) {
+TEST(SlideFrames, EachFrameIsTheStripAtItsOffsetOnBlackOverItsCells) {
     TempDirectory folder;
     const std::string file = folder.File("picture.bmp");
     ASSERT_TRUE(WriteBitmapFile(file, {WIDTH, HEIGHT, 24, PatternPixel}));
@@ -85,7 +73,7 @@ TEST(SlideFrames, EachFrameIsTheTileAtItsOffsetOnBlackOverTheTwoCells) {
         DrawSlide(target.Dc(), BoardScene{board, 3, source, canvas}, move, CaptureFrame);
         ASSERT_EQ(frames.size(), 10u) << name;
         for (int32_t k = 1; k <= 10; ++k)
-            EXPECT_EQ(FirstDifference(frames[k - 1], ExpectedFrame(before, move, board, k), WIDTH), "")
+            EXPECT_EQ(FirstDifference(frames[k - 1], ExpectedFrame(before, move, k), WIDTH), "")
                 << name << ", frame " << k;
 
         SlideStrip(board, move);
