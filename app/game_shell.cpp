@@ -19,18 +19,6 @@ void CheckItem(HMENU menu, UINT id, bool checked) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-}  // namespace
-
-BoardScene CurrentScene() {
-    return BoardScene{gameState.board, gameState.gridSize, sourcePicture, canvasPicture};
-}
-
-void PaintBoard(HDC clientDc) {
-    DrawBoard(clientDc, CurrentScene());
-}
-
-namespace {
-
 // The canvas is a copy of the source picture's pixels; a picture with a
 // colour table is loaded again instead, with its own table.
 void LoadCanvas() {
@@ -40,6 +28,14 @@ void LoadCanvas() {
 }
 
 }  // namespace
+
+BoardScene CurrentScene() {
+    return BoardScene{gameState.board, gameState.gridSize, sourcePicture, canvasPicture};
+}
+
+void PaintBoard(HDC clientDc) {
+    DrawBoard(clientDc, CurrentScene());
+}
 
 int32_t LoadBothPictures() {
     if (!sourcePicture.LoadFitted(moduleHandle, gameState.picturePath, FitOnWindowsMonitor()))

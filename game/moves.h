@@ -38,8 +38,8 @@ void ReleaseCell(int32_t x, int32_t y);
 // column (game/strip.h); otherwise 0.
 int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move);
 
-// Slides the move's strip of tiles on state.board. When that solves the puzzle, sets solved,
-// puts the last tile in and gives 1; otherwise 0.
+// Slides the move's strip of tiles on state.board. When that solves the
+// puzzle, sets solved, puts the last tile in and gives 1; otherwise 0.
 int32_t MakeMove(GameState& state, const TileMove& move);
 
 // Plays a move of the tile at (column, row) when the rule allows it: the move
