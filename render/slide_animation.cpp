@@ -1,6 +1,6 @@
 // DrawSlide: ten frames of a strip of tiles gliding together one cell on into
-// the empty cell, composed on the canvas and copied, the strip's cells and the
-// empty one at a time, to the window.
+// the empty cell, the strip composed on the canvas and copied to the window
+// at each frame's offset, what it leaves bare black.
 #include "render/slide_animation.h"
 
 #include "game/strip.h"
@@ -16,22 +16,28 @@ RECT AsRect(const PixelRect& area, int32_t offsetX = 0, int32_t offsetY = 0) {
 }
 
 void DrawTileMoved(HDC canvasDc, const BoardScene& scene, CellPosition at, CellSize cell, int32_t offsetX,
-                 int32_t offsetY) {
+                   int32_t offsetY) {
     const PixelPoint start = CellOrigin(at.row, at.column, cell);
     const PixelPoint home = TileSourceOrigin(CellAt(scene.board, at.row, at.column), scene.gridSize, cell);
     scene.source.DrawTile(canvasDc, start.x + offsetX, start.y + offsetY, home.x, home.y, cell.width,
                           cell.height);
 }
 
+void DrawStrip(HDC canvasDc, const BoardScene& scene, const TileMove& move, CellSize cell, int32_t offsetX,
+               int32_t offsetY) {
+    for (int32_t index = 0; index < StripLength(move); ++index)
+        DrawTileMoved(canvasDc, scene, StripCell(move, index), cell, offsetX, offsetY);
+}
+
 // The tiles span the area across the line, so what they leave bare lies
 // before and after them along it: together one cell, the tiles' last place.
-void FillBare(HDC canvasDc, const RECT& area, const RECT& tiles, bool alongRow) {
+void FillBare(HDC dc, const RECT& area, const RECT& tiles, bool alongRow) {
     if (alongRow) {
-        FillBlack(canvasDc, {area.left, area.top, tiles.left, area.bottom});
-        FillBlack(canvasDc, {tiles.right, area.top, area.right, area.bottom});
+        FillBlack(dc, {area.left, area.top, tiles.left, area.bottom});
+        FillBlack(dc, {tiles.right, area.top, area.right, area.bottom});
     } else {
-        FillBlack(canvasDc, {area.left, area.top, area.right, tiles.top});
-        FillBlack(canvasDc, {area.left, tiles.bottom, area.right, area.bottom});
+        FillBlack(dc, {area.left, area.top, area.right, tiles.top});
+        FillBlack(dc, {area.left, tiles.bottom, area.right, area.bottom});
     }
 }
 
@@ -52,15 +58,22 @@ void DrawSlide(HDC target, const BoardScene& scene, const TileMove& move, FrameP
     const int32_t length = StripLength(move);
     const CellPosition step = StripStep(move), last = StripCell(move, length - 1);
     const PixelRect strip = SlideRectangle(move.from.column, move.from.row, last.column, last.row, cell);
+    const bool alongRow = step.row == 0;
+    // The strip is composed once where it stands; each frame copies it on by
+    // its offset and blackens what it leaves bare, so that a long strip costs
+    // little more than one tile.
+    DrawStrip(canvasDc, scene, move, cell, 0, 0);
     for (int32_t frame = 1; frame <= SLIDE_FRAMES; ++frame) {
         const int32_t offsetX = FrameOffset(frame, step.column * cell.width);
         const int32_t offsetY = FrameOffset(frame, step.row * cell.height);
-        for (int32_t index = 0; index < length; ++index)
-            DrawTileMoved(canvasDc, scene, StripCell(move, index), cell, offsetX, offsetY);
-        FillBare(canvasDc, area, AsRect(strip, offsetX, offsetY), step.row == 0);
-        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvasDc, area.left,
-               area.top, SRCCOPY);
+        BitBlt(target, strip.left + offsetX, strip.top + offsetY, strip.width, strip.height, canvasDc, strip.left,
+               strip.top, SRCCOPY);
+        FillBare(target, area, AsRect(strip, offsetX, offsetY), alongRow);
         afterFrame(frame);
     }
+    // The canvas then holds the last frame, as the board's paint will.
+    const int32_t cellX = step.column * cell.width, cellY = step.row * cell.height;
+    DrawStrip(canvasDc, scene, move, cell, cellX, cellY);
+    FillBare(canvasDc, area, AsRect(strip, cellX, cellY), alongRow);
     CloseCanvas(canvasDc, previous);
 }

@@ -15,8 +15,9 @@ using FramePause = void (*)(int32_t frame);
 void PauseBetweenFrames(int32_t frame);
 
 // Slides the tiles that the scene's board holds from move.from up to the
-// empty move.to one cell towards it, together, at one tile's pace: each frame
-// is composed on the canvas and the cells from move.from to move.to copied to
-// target. The board is not changed. Without a canvas bitmap those cells are
-// filled black on target.
+// empty move.to one cell towards it, together, at one tile's pace, over the
+// cells from move.from to move.to only: the strip is composed on the canvas
+// and each frame copies it to target at its offset, blackening what it leaves
+// bare; the canvas ends holding the last frame. The board is not changed.
+// Without a canvas bitmap those cells are filled black on target.
 void DrawSlide(HDC target, const BoardScene& scene, const TileMove& move, FramePause afterFrame);
