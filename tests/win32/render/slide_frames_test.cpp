@@ -68,6 +68,7 @@ TEST(SlideFrames, EachFrameIsTheStripAtItsOffsetOnBlackOverItsCells) {
         DrawingTarget target({WIDTH, HEIGHT, 32, SolidPixel(WHITE)});
         DrawBoard(target.Dc(), BoardScene{board, 3, source, canvas});
         const std::vector<Colour> before = target.Pixels();
+        ASSERT_EQ(canvas.Load(GetModuleHandleA(nullptr), file.c_str()), 1);  // not the board, as before a first paint
         capturedTarget = &target;
         frames.clear();
         DrawSlide(target.Dc(), BoardScene{board, 3, source, canvas}, move, CaptureFrame);
