@@ -22,6 +22,14 @@ void CheckItem(HMENU menu, UINT id, bool checked) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// The canvas is a copy of the source picture's pixels; a picture with a
+// colour table is loaded again instead, with its own table.
+void LoadCanvas() {
+    if (!canvasPicture.CopyFrom(sourcePicture) &&
+        canvasPicture.Load(moduleHandle, gameState.picturePath))
+        canvasPicture.UseScreenFormat();
+}
+
 }  // namespace
 
 BoardScene CurrentScene() {
@@ -32,15 +40,21 @@ void PaintBoard(HDC clientDc) {
     DrawBoard(clientDc, CurrentScene());
 }
 
-// The canvas is a copy of the source picture's pixels; a picture with a
-// colour table is loaded again instead, with its own table.
 int32_t LoadBothPictures() {
     if (!sourcePicture.LoadFitted(moduleHandle, gameState.picturePath, FitOnWindowsMonitor()))
         return 0;
     sourcePicture.UseScreenFormat();
-    if (!canvasPicture.CopyFrom(sourcePicture) &&
-        canvasPicture.Load(moduleHandle, gameState.picturePath))
-        canvasPicture.UseScreenFormat();
+    LoadCanvas();
+    return 1;
+}
+
+int32_t RefitBothPictures(const PictureFit& fit) {
+    PictureBitmap refitted;
+    if (!refitted.LoadFitted(moduleHandle, gameState.picturePath, fit))
+        return 0;
+    sourcePicture.TakeFrom(refitted);
+    sourcePicture.UseScreenFormat();
+    LoadCanvas();
     return 1;
 }
 
@@ -69,7 +83,11 @@ void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t
         return;  // GetDC would hand out the whole screen
     HDC windowDc = GetDC(mainWindow);
     const TileMove move = {{fromColumn, fromRow}, {toColumn, toRow}};
+    // Windows' timer ticks every 15.6 ms by default, so a 10 ms sleep would
+    // last a whole tick: 1 ms ticks keep the slide's pace, for its length only.
+    timeBeginPeriod(1);
     DrawSlide(windowDc, CurrentScene(), move, PauseBetweenFrames);
+    timeEndPeriod(1);
     ReleaseDC(mainWindow, windowDc);
 }
 

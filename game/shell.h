@@ -33,9 +33,10 @@ enum class GameSound { Move, Win };
 // skipped.
 void StartSound(GameSound sound);
 
-// Slides the tile that gameState.board holds at the from-cell into the empty
-// to-cell, on the canvas and in the window, and returns after the last frame.
-// The board is not changed.
+// Slides the tiles that gameState.board holds from the from-cell up to the
+// empty to-cell in its row or column one cell towards it, together, on the
+// canvas and in the window, and returns after the last frame. The board is
+// not changed.
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow);
 
 // Milliseconds of a clock that only goes forward, as 32 bits that wrap.
