@@ -1,0 +1,139 @@
+// The pictures a command line names, and the picture list a second start
+// hands over: the paths each argument gives and the blocks of copy data that
+// are taken, over tables of ordinary and hostile input.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/picture_handover.h"
+
+namespace {
+
+using Text = std::u16string;
+using Texts = std::vector<Text>;
+
+// The paths offered for these arguments (after the program's name), all of them.
+Texts Offered(const Texts& arguments, const char16_t* directory = u"C:\\Games\\Puzzle") {
+    std::vector<const char16_t*> line = {u"Puzzle.exe"};
+    for (const Text& argument : arguments)
+        line.push_back(argument.c_str());
+    Texts offered;
+    const auto take = [](const char16_t* path, void* context) {
+        static_cast<Texts*>(context)->push_back(path);
+        return int32_t{0};
+    };
+    EXPECT_EQ(OfferPictureArguments(static_cast<int32_t>(line.size()), line.data(), directory, take, &offered), 0);
+    return offered;
+}
+
+TEST(CommandLine, EachArgumentIsAFullPathAndThoseThatNameNoFileArePassedOver) {
+    const struct {
+        Texts arguments;
+        Texts paths;
+    } cases[] = {
+        {{}, {}},
+        {{u"photo.jpg"}, {u"C:\\Games\\Puzzle\\photo.jpg"}},
+        {{u"\"D:\\My photos\\sea.png\""}, {u"D:\\My photos\\sea.png"}},
+        {{u"  D:\\a b\\c.gif \t"}, {u"D:\\a b\\c.gif"}},
+        {{u"..\\..\\x.bmp", u".\\sub/./y.jpeg", u"..\\..\\..\\..\\z.png"},
+         {u"C:\\x.bmp", u"C:\\Games\\Puzzle\\sub\\y.jpeg", u"C:\\z.png"}},
+        {{u"\\root.png", u"C:name.png", u"e:name.png", u"d:\\trail. . .\\end.png. "},
+         {u"C:\\root.png", u"C:\\Games\\Puzzle\\name.png", u"e:\\name.png", u"d:\\trail\\end.png"}},
+        {{u"\\\\server\\share\\p.png", u"//server/share/../q.png"},
+         {u"\\\\server\\share\\p.png", u"\\\\server\\share\\q.png"}},
+        {{u"\"\"", u"\"  \"\"", u"   ", u"", u"a.png"}, {u"C:\\Games\\Puzzle\\a.png"}},
+        {{u"C:\\", u"\\\\server\\share", u"\\\\server", u"\\\\", u"..", u"C:"}, {u"C:\\Games", u"C:\\Games\\Puzzle"}},
+        {{u"CON", u"nul", u"C:\\x\\COM1", u"lpt9.txt", u"Aux .png", u"conout$", u"\\\\.\\C:\\a.png",
+          u"\\\\?\\C:\\a.png", u"COM0", u"CONSOLE.png", u"com10"},
+         {u"C:\\Games\\Puzzle\\COM0", u"C:\\Games\\Puzzle\\CONSOLE.png", u"C:\\Games\\Puzzle\\com10"}},
+        {{u"a\u0119\u017c\u0444\u5199.png"}, {u"C:\\Games\\Puzzle\\a\u0119\u017c\u0444\u5199.png"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Offered(c.arguments), c.paths) << (c.arguments.empty() ? "none" : "a case");
+    EXPECT_EQ(Offered({u"b.png"}, u"\\\\srv\\pics\\"), Texts{u"\\\\srv\\pics\\b.png"});
+    EXPECT_EQ(Offered({u"b.png"}, u"relative"), Texts{});
+}
+
+TEST(CommandLine, TheFirstAcceptedArgumentEndsTheOfferAndALongOneIsRefusedWhole) {
+    const char16_t* line[] = {u"Puzzle.exe", u"a.png", u"b.png", u"c.png"};
+    Texts offered;
+    const auto takeB = [](const char16_t* path, void* context) {
+        static_cast<Texts*>(context)->push_back(path);
+        return int32_t{Text(path) == u"C:\\b.png"};
+    };
+    EXPECT_EQ(OfferPictureArguments(4, line, u"C:\\", takeB, &offered), 1);
+    EXPECT_EQ(offered, (Texts{u"C:\\a.png", u"C:\\b.png"}));
+
+    char16_t path[16];
+    std::fill(std::begin(path), std::end(path), u'#');
+    EXPECT_EQ(FullPathOfArgument(u"abcdefghijkl", u"C:\\", path, 16), 1);  // 15 units and the NUL
+    EXPECT_EQ(Text(path), u"C:\\abcdefghijkl");
+    EXPECT_EQ(FullPathOfArgument(u"abcdefghijklm", u"C:\\", path, 16), 0);
+    EXPECT_EQ(Text(path), u"C:\\abcdefghijkl");
+    const Text huge(40000, u'x');  // longer than any command line
+    EXPECT_EQ(Offered({huge, u"\\" + Text(32766, u'y')}), Texts{});
+}
+
+std::vector<uint8_t> Bytes(const Text& units) {
+    std::vector<uint8_t> bytes;
+    for (char16_t unit : units) {
+        bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    return bytes;
+}
+
+TEST(PictureHandover, OnlyAListAsTheSecondStartWritesItIsTaken) {
+    PictureHandover handover = NewHandover();
+    EXPECT_EQ(HandoverBytes(handover), 0u);
+    EXPECT_EQ(AddHandedPath(handover, u""), 0);
+    ASSERT_EQ(AddHandedPath(handover, u"C:\\a.png"), 1);
+    ASSERT_EQ(AddHandedPath(handover, u"C:\\\u0444.jpg"), 1);
+    const Text written(handover.units, HandoverBytes(handover) / 2);
+    EXPECT_EQ(written, Text(u"C:\\a.png\0C:\\\u0444.jpg\0\0", 19));
+    std::vector<uint8_t> sent = Bytes(written);
+    sent.insert(sent.begin(), 0);  // read from an odd address
+    EXPECT_EQ(IsPictureHandover(PICTURE_HANDOVER_TAG, sent.data() + 1, sent.size() - 1), 1);
+
+    const std::vector<uint8_t> good = Bytes(written);
+    const std::vector<uint8_t> empty = Bytes(Text(2, u'\0'));
+    const std::vector<uint8_t> full = Bytes(Text(MAX_HANDOVER_UNITS - 2, u'x') + Text(2, u'\0'));
+    const std::vector<uint8_t> over = Bytes(Text(MAX_HANDOVER_UNITS - 1, u'x') + Text(2, u'\0'));
+    const struct {
+        uint32_t tag;
+        const void* data;
+        size_t bytes;
+        int32_t taken;
+    } cases[] = {
+        {PICTURE_HANDOVER_TAG, good.data(), good.size(), 1},
+        {PICTURE_HANDOVER_TAG + 1, good.data(), good.size(), 0},
+        {0, good.data(), good.size(), 0},
+        {PICTURE_HANDOVER_TAG, nullptr, good.size(), 0},
+        {PICTURE_HANDOVER_TAG, good.data(), 0, 0},
+        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 1, 0},   // odd
+        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},   // one NUL at the end
+        {PICTURE_HANDOVER_TAG, good.data(), 18, 0},                // cut inside the first path
+        {PICTURE_HANDOVER_TAG, empty.data(), empty.size(), 0},
+        {PICTURE_HANDOVER_TAG, full.data(), full.size(), 1},
+        {PICTURE_HANDOVER_TAG, over.data(), over.size(), 0},
+        {PICTURE_HANDOVER_TAG, good.data(), size_t{0} - 2, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPictureHandover(c.tag, c.data, c.bytes), c.taken) << c.tag << " " << c.bytes;
+
+    PictureHandover filled = NewHandover();
+    const Text path(1000, u'p');
+    int32_t added = 0;
+    while (AddHandedPath(filled, path.c_str()))
+        ++added;
+    EXPECT_EQ(added, static_cast<int32_t>((MAX_HANDOVER_UNITS - 1) / 1001));
+    EXPECT_EQ(IsPictureHandover(PICTURE_HANDOVER_TAG, filled.units, HandoverBytes(filled)), 1);
+    EXPECT_EQ(AddHandedPath(filled, u"q"), 1);  // a short one still fits
+    FreeHandover(filled);
+    FreeHandover(handover);
+}
+
+}  // namespace
