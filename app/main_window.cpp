@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "app/about_dialog.h"
+#include "app/dropped_files.h"
 #include "app/game_shell.h"
+#include "app/given_picture.h"
 #include "app/process_state.h"
 #include "app/resource_ids.h"
 #include "app/saved_state.h"
@@ -209,6 +211,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: ReleaseCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_QUERYNEWPALETTE:
     case WM_PALETTEISCHANGING: RepaintWindow(window); return 1;
     case WM_PALETTECHANGED: OnPaletteChanged(window, reinterpret_cast<HWND>(wParam)); return 1;

@@ -39,7 +39,7 @@ size_t HandoverBytes(const PictureHandover& handover) {
     return handover.length == 0 ? 0 : (handover.length + 1) * sizeof(char16_t);
 }
 
-int32_t IsPictureHandover(uint32_t tag, const void* data, size_t bytes) {
+int32_t IsPictureHandover(uint64_t tag, const void* data, size_t bytes) {
     if (tag != PICTURE_HANDOVER_TAG || !data || bytes < 2 * sizeof(char16_t) || bytes % 2 != 0 ||
         bytes > MAX_HANDOVER_BYTES)
         return 0;

@@ -34,4 +34,4 @@ size_t HandoverBytes(const PictureHandover& handover);
 // tag above, data that exists, an even length from 4 to MAX_HANDOVER_BYTES,
 // a first path that is not empty and an end in two NULs. Only data's first
 // bytes are read, byte by byte (it need not be aligned).
-int32_t IsPictureHandover(uint32_t tag, const void* data, size_t bytes);
+int32_t IsPictureHandover(uint64_t tag, const void* data, size_t bytes);

@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""A picture of the player's own, in one gesture: named on the command line
+("Open with"; any name, relative or quoted; the first of several that loads),
+handed by a second start to the running game, or dropped on the window (a real
+XDnD drop, which Wine turns into WM_DROPFILES). A path that does not load
+leaves everything as it was; a restart continues the given picture."""
+import os
+import subprocess
+import tempfile
+import time
+
+import puzzle_driver as driver
+from puzzle_driver import check
+
+DROP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "xdnd_drop.py")
+
+
+def photo(path, width, height, blue=0):
+    rows = [bytes(v for x in range(width) for v in (x * 255 // width, y * 255 // height, blue))
+            for y in range(height)]
+    driver.write_picture(path, width, height, rows)
+    return path
+
+
+def dos(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def folder(session):
+    return tempfile.mkdtemp(dir=session.scratch)
+
+
+def sample_sizes(session):
+    return {driver.picture_size(sample) for sample in session.samples}
+
+
+def size(game):
+    return game.client()[2:4]
+
+
+def settled(game):
+    """The board once anything sent to the game has had time to arrive."""
+    time.sleep(1)
+    return game.wait_board()
+
+
+def test_a_picture_on_the_command_line_is_the_first_game_and_a_restart_continues_it(session):
+    directory = session.game_dir()
+    picture = photo(folder(session) + "/holiday photo.png", 150, 120)
+    game = session.start(directory, arguments=[dos(picture)])
+    board = game.wait_window()
+    check(size(game) == (150, 120), "the named picture is not the first game: %s" % (size(game),))
+    game.close_by_menu()
+    check(game.wait_exit() == 0, "the game did not end with 0")
+
+    again = session.start(directory)
+    check(again.wait_window() == board and size(again) == (150, 120), "the restart did not continue it")
+    again.keys("F2")
+    again.wait_board(differs_from=board)
+    check(size(again) in sample_sizes(session), "F2 did not take a picture of the catalogue")
+
+
+def test_beside_no_picture_a_named_one_plays_by_any_name_and_a_bad_one_gives_the_box(session):
+    directory = session.game_dir(pictures=[])
+    photo(directory + "/фото моря.png", 200, 90)
+    game = session.start(directory, arguments=["", "missing.png", '"фото моря.png"'])
+    game.wait_window()
+    check(size(game) == (200, 90), "the picture of a Cyrillic name did not play: %s" % (size(game),))
+    session.end_games()
+    check(session.start(directory, arguments=["missing.png"]).close_error_box() == 0,
+          "a path that does not load beside no picture did not end in the error box")
+
+
+def test_paths_that_do_not_load_leave_the_start_as_it_was(session):
+    directory = session.game_dir()
+    os.mkdir(directory + "/a folder.png")
+    with open(directory + "/notes.png", "w") as notes:
+        notes.write("not a picture\n")
+    game = session.start(directory, arguments=["a folder.png", "notes.png", "CON", "NUL", "missing.png"])
+    game.wait_window()
+    check(size(game) in sample_sizes(session), "the start did not take a catalogue picture")
+
+
+def test_a_second_start_hands_its_picture_to_the_running_game(session):
+    first = session.start(session.game_dir())
+    board = first.wait_window()
+    shown = first.geometry()
+    first.click_caption(driver.MINIMISE_BOX)
+    driver.poll(lambda: first.geometry() != shown, "the window to be minimised")
+
+    other = session.game_dir(pictures=[])
+    photo(other + "/handed.png", 180, 140)
+    check(session.start(other, arguments=["handed.png"]).wait_exit() == 0, "the second start did not end with 0")
+    driver.poll(lambda: session.windows(visible=True) == [first.window], "the first window restored")
+    handed = first.wait_board(differs_from=board)
+    check(size(first) == (180, 140), "the running game did not play the handed picture: %s" % (size(first),))
+    check(session.windows() == [first.window], "another game window exists")
+
+    check(session.start(other, arguments=["missing.png"]).wait_exit() == 0, "a bad second start did not end with 0")
+    check(settled(first) == handed, "a path that does not load changed the running game")
+
+
+def drop(game, *paths):
+    x, y, width, height = game.client()
+    result = subprocess.run(["/usr/bin/python3", DROP, str(game.window), str(x + width // 2),
+                             str(y + height // 2), *paths], env=game.session.env, capture_output=True, timeout=30)
+    check(result.returncode == 0, "the drop failed: %s" % result.stderr.decode())
+
+
+def test_files_dropped_on_the_window_play_the_first_picture_among_them(session):
+    game = session.start(session.game_dir())
+    board = game.wait_window()
+    game.keys("F3")
+    game.wait_board(differs_from=board)
+    files = folder(session)
+    os.mkdir(files + "/a folder.png")
+    with open(files + "/notes.png", "w") as notes:
+        notes.write("not a picture\n")
+    first, second = photo(files + "/zdjęcie żółwia.png", 160, 100), photo(files + "/second.png", 120, 100, 200)
+    drop(game, files + "/a folder.png", files + "/notes.png", first, second)
+    driver.poll(lambda: size(game) == (160, 100), "the dropped picture to play")
+    played = game.wait_board()
+    game.keys("F3")  # the drop ended the preview: F3 shows the picture again
+    game.wait_board(differs_from=played)
+    game.keys("F4")
+    check(game.wait_board() == played, "F4 did not give the new game back")
+
+    drop(game, files + "/notes.png", files + "/a folder.png")
+    check(settled(game) == played and size(game) == (160, 100), "a drop of no picture changed the game")
+
+
+if __name__ == "__main__":
+    driver.run(test_a_picture_on_the_command_line_is_the_first_game_and_a_restart_continues_it,
+               test_beside_no_picture_a_named_one_plays_by_any_name_and_a_bad_one_gives_the_box,
+               test_paths_that_do_not_load_leave_the_start_as_it_was,
+               test_a_second_start_hands_its_picture_to_the_running_game,
+               test_files_dropped_on_the_window_play_the_first_picture_among_them)
