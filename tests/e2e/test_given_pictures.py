@@ -38,6 +38,20 @@ def size(game):
     return game.client()[2:4]
 
 
+def traced_start(session, directory):
+    """A game whose calls of MessageBeep Wine writes to its log (beeps counts them)."""
+    session.run("wine", "reg", "add", r"HKCU\Software\Wine\Debug", "/v", "RelayInclude", "/t", "REG_SZ",
+                "/d", "user32.MessageBeep", "/f")
+    game = session.start(directory, winedebug="+relay")
+    game.log = directory + "/wine.log"
+    return game
+
+
+def beeps(game):
+    with open(game.log, errors="replace") as log:
+        return log.read().count("Call user32.MessageBeep(00000030)")
+
+
 def settled(game):
     """The board once anything sent to the game has had time to arrive."""
     time.sleep(1)
@@ -76,13 +90,13 @@ def test_paths_that_do_not_load_leave_the_start_as_it_was(session):
     os.mkdir(directory + "/a folder.png")
     with open(directory + "/notes.png", "w") as notes:
         notes.write("not a picture\n")
-    game = session.start(directory, arguments=["a folder.png", "notes.png", "CON", "NUL", "missing.png"])
+    game = session.start(directory, arguments=["a folder.png", "notes.png", "CON", "NUL", '" "', "y" * 30000])
     game.wait_window()
     check(size(game) in sample_sizes(session), "the start did not take a catalogue picture")
 
 
 def test_a_second_start_hands_its_picture_to_the_running_game(session):
-    first = session.start(session.game_dir())
+    first = traced_start(session, session.game_dir())
     board = first.wait_window()
     shown = first.geometry()
     first.click_caption(driver.MINIMISE_BOX)
@@ -98,6 +112,7 @@ def test_a_second_start_hands_its_picture_to_the_running_game(session):
 
     check(session.start(other, arguments=["missing.png"]).wait_exit() == 0, "a bad second start did not end with 0")
     check(settled(first) == handed, "a path that does not load changed the running game")
+    check(beeps(first) == 1, "%d warning sounds, not one for the bad path" % beeps(first))
 
 
 def drop(game, *paths):
@@ -108,7 +123,7 @@ def drop(game, *paths):
 
 
 def test_files_dropped_on_the_window_play_the_first_picture_among_them(session):
-    game = session.start(session.game_dir())
+    game = traced_start(session, session.game_dir())
     board = game.wait_window()
     game.keys("F3")
     game.wait_board(differs_from=board)
@@ -125,8 +140,10 @@ def test_files_dropped_on_the_window_play_the_first_picture_among_them(session):
     game.keys("F4")
     check(game.wait_board() == played, "F4 did not give the new game back")
 
-    drop(game, files + "/notes.png", files + "/a folder.png")
+    check(beeps(game) == 0, "a drop that played warned")
+    drop(game, files + "/notes.png", files + "/a folder.png", *("%s/gone %d.png" % (files, i) for i in range(1000)))
     check(settled(game) == played and size(game) == (160, 100), "a drop of no picture changed the game")
+    check(beeps(game) == 1, "a drop of no picture gave %d warning sounds, not one" % beeps(game))
 
 
 if __name__ == "__main__":
