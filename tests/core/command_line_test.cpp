@@ -40,7 +40,7 @@ TEST(CommandLine, EachArgumentIsAFullPathAndThoseThatNameNoFileArePassedOver) {
         {{u"  D:\\a b\\c.gif \t"}, {u"D:\\a b\\c.gif"}},
         {{u"..\\..\\x.bmp", u".\\sub/./y.jpeg", u"..\\..\\..\\..\\z.png"},
          {u"C:\\x.bmp", u"C:\\Games\\Puzzle\\sub\\y.jpeg", u"C:\\z.png"}},
-        {{u"\\root.png", u"C:name.png", u"e:name.png", u"d:\\trail. . .\\end.png. "},
+        {{u"\\root.png", u"c:name.png", u"e:name.png", u"d:\\trail. . .\\end.png. "},
          {u"C:\\root.png", u"C:\\Games\\Puzzle\\name.png", u"e:\\name.png", u"d:\\trail\\end.png"}},
         {{u"\\\\server\\share\\p.png", u"//server/share/../q.png"},
          {u"\\\\server\\share\\p.png", u"\\\\server\\share\\q.png"}},
@@ -100,6 +100,8 @@ TEST(PictureHandover, OnlyAListAsTheSecondStartWritesItIsTaken) {
 
     const std::vector<uint8_t> good = Bytes(written);
     const std::vector<uint8_t> empty = Bytes(Text(2, u'\0'));
+    std::vector<uint8_t> odd = good;
+    odd.push_back(0);
     const std::vector<uint8_t> full = Bytes(Text(MAX_HANDOVER_UNITS - 2, u'x') + Text(2, u'\0'));
     const std::vector<uint8_t> over = Bytes(Text(MAX_HANDOVER_UNITS - 1, u'x') + Text(2, u'\0'));
     const struct {
@@ -113,7 +115,7 @@ TEST(PictureHandover, OnlyAListAsTheSecondStartWritesItIsTaken) {
         {0, good.data(), good.size(), 0},
         {PICTURE_HANDOVER_TAG, nullptr, good.size(), 0},
         {PICTURE_HANDOVER_TAG, good.data(), 0, 0},
-        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 1, 0},   // odd
+        {PICTURE_HANDOVER_TAG, odd.data(), odd.size(), 0},
         {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},   // one NUL at the end
         {PICTURE_HANDOVER_TAG, good.data(), 18, 0},                // cut inside the first path
         {PICTURE_HANDOVER_TAG, empty.data(), empty.size(), 0},
