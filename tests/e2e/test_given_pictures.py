@@ -64,6 +64,10 @@ def test_a_picture_on_the_command_line_is_the_first_game_and_a_restart_continues
     game = session.start(directory, arguments=[dos(picture)])
     board = game.wait_window()
     check(size(game) == (150, 120), "the named picture is not the first game: %s" % (size(game),))
+    left, top, right, bottom = session.probe()["window"]
+    screen = session.probe()["work"]
+    check(abs(left + right - screen[0] - screen[2]) <= 1 and abs(top + bottom - screen[1] - screen[3]) <= 1,
+          "the window is not centred for the named picture")
     game.close_by_menu()
     check(game.wait_exit() == 0, "the game did not end with 0")
 
@@ -80,7 +84,8 @@ def test_beside_no_picture_a_named_one_plays_by_any_name_and_a_bad_one_gives_the
     game = session.start(directory, arguments=["", "missing.png", '"фото моря.png"'])
     game.wait_window()
     check(size(game) == (200, 90), "the picture of a Cyrillic name did not play: %s" % (size(game),))
-    session.end_games()
+    game.close_by_menu()  # a stored game whose picture loads does not count as one beside the game
+    check(game.wait_exit() == 0, "the game did not end with 0")
     check(session.start(directory, arguments=["missing.png"]).close_error_box() == 0,
           "a path that does not load beside no picture did not end in the error box")
 
