@@ -22,9 +22,8 @@ def main(window_id, x, y, *paths):
     source.set_selection_owner(selection, X.CurrentTime)
 
     def send(name, values):
-        event = protocol.event.ClientMessage(window=target, client_type=atom(name),
-                                             data=(32, (values + [0] * 5)[:5]))
-        target.send_event(event)
+        target.send_event(protocol.event.ClientMessage(window=target, client_type=atom(name),
+                                                       data=(32, (values + [0] * 5)[:5])))
         screen.flush()
 
     def wait_for(name):
@@ -51,9 +50,7 @@ def main(window_id, x, y, *paths):
 
     send("XdndEnter", [source.id, 5 << 24, uri_list])
     send("XdndPosition", [source.id, 0, int(x) << 16 | int(y), X.CurrentTime, atom("XdndActionCopy")])
-    accepted = wait_for("XdndStatus") & 1
-    if not accepted:
-        send("XdndLeave", [source.id])
+    if not wait_for("XdndStatus") & 1:
         sys.exit("the target refused the drop")
     send("XdndDrop", [source.id, 0, X.CurrentTime])
     wait_for("XdndFinished")
