@@ -211,13 +211,11 @@ int32_t FullPathOfArgument(const char16_t* argument, const char16_t* currentDire
     return taken ? 1 : 0;
 }
 
-int32_t OfferPictureArguments(int32_t count, const char16_t* const* arguments,
-                              const char16_t* currentDirectory,
-                              int32_t (*take)(const char16_t* path, void* context), void* context) {
+void ListPictureArguments(int32_t count, const char16_t* const* arguments, const char16_t* currentDirectory,
+                          PictureHandover& list) {
     char16_t* path = static_cast<char16_t*>(AllocateZeroed(MAX_WIDE_PATH + 1, sizeof(char16_t)));
-    int32_t taken = 0;
-    for (int32_t i = 1; i < count && !taken; ++i)
-        taken = FullPathOfArgument(arguments[i], currentDirectory, path, MAX_WIDE_PATH + 1) && take(path, context);
+    for (int32_t i = 1; i < count; ++i)
+        if (FullPathOfArgument(arguments[i], currentDirectory, path, MAX_WIDE_PATH + 1))
+            AddHandedPath(list, path);
     std::free(path);
-    return taken;
 }

