@@ -5,7 +5,8 @@
 
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "app/window_dpi.h"
+#include "common/resource_ids.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, ScreenDpi(), UNSCALED_DPI), 1, FW_NORMAL);
+        linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, WindowDpi(dialog), UNSCALED_DPI), 1, FW_NORMAL);
         return TRUE;
     case WM_DRAWITEM:
         DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

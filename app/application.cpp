@@ -8,7 +8,7 @@
 #include "app/given_picture.h"
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/commands.h"
 #include "game/shell.h"

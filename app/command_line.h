@@ -23,8 +23,7 @@ constexpr size_t MAX_WIDE_PATH = 32767;
 // untouched, for an argument left empty, a drive or share alone, a device
 // ("\\.\", "\\?\", or a last name such as CON, NUL, COM1 or lpt2.txt), or a
 // path that does not fit.
-int32_t FullPathOfArgument(const char16_t* argument, const char16_t* currentDirectory, char16_t* path,
-                           size_t capacity);
+int32_t FullPathOfArgument(const char16_t* argument, const char16_t* currentDirectory, char16_t* path, size_t capacity);
 
 // Adds the full path of each argument after arguments[0], in order, to list;
 // arguments that give no path are passed over, and so are those the list has

@@ -10,6 +10,10 @@
 // source picture and the canvas.
 BoardScene CurrentScene();
 
+// Loads gameState.picturePath again under fit into both pictures; 1 when it
+// loaded. When it does not, both pictures stay as they were.
+int32_t RefitBothPictures(const PictureFit& fit);
+
 // Composes gameState.board on the canvas and copies it to the client area's
 // device context; black where there is no canvas.
 void PaintBoard(HDC clientDc);

@@ -68,8 +68,8 @@ bool UpperAnsiPath(const wchar_t* path, char (&ansi)[PICTURE_PATH_SIZE]) {
     // UTF-8 loses no letter, and its conversion refuses the flag and the report.
     const bool utf8 = GetACP() == CP_UTF8;
     BOOL lost = FALSE;
-    const int bytes = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, upper, -1, ansi,
-                                          PICTURE_PATH_SIZE, nullptr, utf8 ? nullptr : &lost);
+    const int bytes = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, upper, -1, ansi, PICTURE_PATH_SIZE,
+                                          nullptr, utf8 ? nullptr : &lost);
     return bytes > 0 && !lost;
 }
 
@@ -147,11 +147,10 @@ int32_t PlayGivenPictures() {
 void HandGivenPicturesTo(HWND running) {
     if (!HasGivenPictures())
         return;
-    COPYDATASTRUCT copy = {PICTURE_HANDOVER_TAG, static_cast<DWORD>(HandoverBytes(givenPictures)),
-                           givenPictures.units};
+    COPYDATASTRUCT copy = {PICTURE_HANDOVER_TAG, static_cast<DWORD>(HandoverBytes(givenPictures)), givenPictures.units};
     DWORD_PTR answer = 0;
-    SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_ABORTIFHUNG,
-                        HANDOVER_TIMEOUT_MS, &answer);
+    SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_ABORTIFHUNG, HANDOVER_TIMEOUT_MS,
+                        &answer);
 }
 
 // The data lives only while the message is handled, and another program's
@@ -171,8 +170,8 @@ int32_t PlayPictureNamed(const wchar_t* name) {
     wchar_t* fullPath = NewWidePath();
     const DWORD length = GetCurrentDirectoryW(MAX_WIDE_PATH + 1, directory);
     const int32_t played = length > 0 && length <= MAX_WIDE_PATH &&
-                           FullPathOfArgument(AsUtf16(name), AsUtf16(directory),
-                                              reinterpret_cast<char16_t*>(fullPath), MAX_WIDE_PATH + 1) &&
+                           FullPathOfArgument(AsUtf16(name), AsUtf16(directory), reinterpret_cast<char16_t*>(fullPath),
+                                              MAX_WIDE_PATH + 1) &&
                            PlayFullPath(fullPath);
     std::free(fullPath);
     std::free(directory);

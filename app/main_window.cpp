@@ -7,15 +7,18 @@
 #include <algorithm>
 
 #include "app/about_dialog.h"
+#include "app/arrow_keys.h"
 #include "app/dropped_files.h"
 #include "app/game_shell.h"
 #include "app/given_picture.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
+#include "app/window_dpi.h"
 #include "game/commands.h"
 #include "game/keys.h"
 #include "game/moves.h"
+#include "game/score.h"
 #include "game/shell.h"
 
 namespace {
@@ -35,28 +38,28 @@ SIZE ClientSizeFor(int32_t width, int32_t height) {
     return {width, height};
 }
 
-// The outer size that gives a client area of the picture's size when the
-// menu bar takes one line.
-WindowSize OuterSizeFor(SIZE client) {
-    return {client.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME),
-            client.cy + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                2 * GetSystemMetrics(SM_CYDLGFRAME)};
+// The outer size that gives a client area of the picture's size at dpi when
+// the menu bar takes one line.
+WindowSize OuterSizeFor(SIZE client, int32_t dpi) {
+    return {client.cx + 2 * FrameMetric(SM_CXDLGFRAME, dpi),
+            client.cy + FrameMetric(SM_CYCAPTION, dpi) + FrameMetric(SM_CYMENU, dpi) +
+                2 * FrameMetric(SM_CYDLGFRAME, dpi)};
 }
 
 // A menu bar that wraps onto more lines takes its height from the client
-// area; the window grows by what the client area still lacks.
-void GrowToClientSize(HWND window, SIZE client) {
+// area, and a frame drawn at another scale than the metrics' is wider or
+// narrower: the window grows or shrinks by what the client area is off.
+void MatchClientSize(HWND window, SIZE client) {
     RECT clientRect;
     GetClientRect(window, &clientRect);
     const LONG missingWidth = client.cx - clientRect.right;
     const LONG missingHeight = client.cy - clientRect.bottom;
-    if (missingWidth <= 0 && missingHeight <= 0)
+    if (missingWidth == 0 && missingHeight == 0)
         return;
     RECT windowRect;
     GetWindowRect(window, &windowRect);
-    MoveWindow(window, windowRect.left, windowRect.top,
-               windowRect.right - windowRect.left + (missingWidth > 0 ? missingWidth : 0),
-               windowRect.bottom - windowRect.top + (missingHeight > 0 ? missingHeight : 0), TRUE);
+    MoveWindow(window, windowRect.left, windowRect.top, windowRect.right - windowRect.left + missingWidth,
+               windowRect.bottom - windowRect.top + missingHeight, TRUE);
 }
 
 // Moves the window only as far as needed to lie on its monitor's work area;
@@ -75,18 +78,6 @@ void KeepOnWorkArea(HWND window) {
     const LONG top = std::max(work.top, std::min(placed.top, work.bottom - height));
     if (left != placed.left || top != placed.top)
         SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The work area less the window's frame, caption and menu bar.
-PictureFit FitOnMonitor(HMONITOR monitor) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(monitor, &info))
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
-    const WindowSize frame = OuterSizeFor({0, 0});
-    const int32_t n = IsValidGridSize(gameState.gridSize) ? gameState.gridSize : MAX_GRID_SIZE;
-    return {ScreenDpi(), info.rcWork.right - info.rcWork.left - frame.width,
-            info.rcWork.bottom - info.rcWork.top - frame.height, n};
 }
 
 void RepaintWindow(HWND window) {
@@ -162,26 +153,35 @@ HWND CreateMainWindow(int32_t pictureWidth, int32_t pictureHeight) {
     char title[TITLE_SIZE];
     LoadStringA(moduleHandle, IDS_TITLE, title, TITLE_SIZE);
     const SIZE client = ClientSizeFor(pictureWidth, pictureHeight);
-    const WindowSize outer = OuterSizeFor(client);
+    const WindowSize outer = OuterSizeFor(client, ScreenDpi());
     const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
     HWND window = CreateWindowExA(0, MAIN_CLASS_NAME, title, MAIN_WINDOW_STYLE, x, y, outer.width,
                                   outer.height, nullptr, nullptr, moduleHandle, nullptr);
     if (window) {
-        GrowToClientSize(window, client);
+        MatchClientSize(window, client);
         KeepOnWorkArea(window);
     }
     return window;
 }
 
 void FitWindowToPicture() {
-    const SIZE client = ClientSizeFor(sourcePicture.Width(), sourcePicture.Height());
-    const WindowSize outer = OuterSizeFor(client);
     RECT windowRect;
     GetWindowRect(mainWindow, &windowRect);
-    MoveWindow(mainWindow, windowRect.left, windowRect.top, outer.width, outer.height, TRUE);
-    GrowToClientSize(mainWindow, client);
-    KeepOnWorkArea(mainWindow);
+    PlaceForPicture(mainWindow, windowRect.left, windowRect.top, WindowDpi(mainWindow));
+}
+
+SIZE MainWindowSizeFor(int32_t pictureWidth, int32_t pictureHeight, int32_t dpi) {
+    const WindowSize outer = OuterSizeFor(ClientSizeFor(pictureWidth, pictureHeight), dpi);
+    return {outer.width, outer.height};
+}
+
+void PlaceForPicture(HWND window, LONG left, LONG top, int32_t dpi) {
+    const SIZE client = ClientSizeFor(sourcePicture.Width(), sourcePicture.Height());
+    const WindowSize outer = OuterSizeFor(client, dpi);
+    MoveWindow(window, left, top, outer.width, outer.height, TRUE);
+    MatchClientSize(window, client);
+    KeepOnWorkArea(window);
 }
 
 int32_t ScreenDpi() {
@@ -191,10 +191,22 @@ int32_t ScreenDpi() {
     return dpi > 0 ? dpi : UNSCALED_DPI;
 }
 
+// The work area less the window's frame, caption and menu bar.
+PictureFit FitOnMonitor(HMONITOR monitor, int32_t dpi) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const WindowSize frame = OuterSizeFor({0, 0}, dpi);
+    const int32_t n = IsValidGridSize(gameState.gridSize) ? gameState.gridSize : MAX_GRID_SIZE;
+    return {dpi, info.rcWork.right - info.rcWork.left - frame.width,
+            info.rcWork.bottom - info.rcWork.top - frame.height, n};
+}
+
 PictureFit FitOnWindowsMonitor() {
     if (!mainWindow)
-        return FitOnMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
-    return FitOnMonitor(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST));
+        return FitOnMonitor(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), ScreenDpi());
+    return FitOnMonitor(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), WindowDpi(mainWindow));
 }
 
 void RepaintBoard() {
@@ -213,9 +225,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_TIMER: TickClock(); return 0;
+    case WM_SIZE: SetWindowMinimised(wParam == SIZE_MINIMIZED); return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTEISCHANGING: RepaintWindow(window); return 1;
     case WM_PALETTECHANGED: OnPaletteChanged(window, reinterpret_cast<HWND>(wParam)); return 1;
+    case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
+    case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

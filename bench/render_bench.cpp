@@ -1,10 +1,12 @@
 // The speed of the board drawing: milliseconds per PaintBoard of a
 // 1600 x 1200 24-bit picture at N = 5, with the bevel drawn pixel by pixel
-// through GDI and with the shipped means; and the length of one slide at
-// N = 3 on a 1920 x 1080 picture against its ten sleeps. The pictures are
-// made in memory. Run under Wine with a display; each figure is the best of
-// five rounds.
+// through GDI and with the shipped means; and the length of a slide of one
+// tile and of a strip of N - 1 tiles at N = 5 on a 1920 x 1080 picture, each
+// against its ten sleeps (all at 1 ms timer ticks, as the game sleeps). The
+// pictures are made in memory. Run under Wine with a display; each figure is
+// the best of five rounds.
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <cstdio>
 
@@ -14,6 +16,7 @@
 #include "app/game_shell.h"
 #include "render/picture_bitmap.h"
 #include "game/shell.h"
+#include "game/strip.h"
 #include "tools/bitmaps/picture_section.h"
 
 namespace {
@@ -22,6 +25,7 @@ constexpr int PAINT_WIDTH = 1600;
 constexpr int PAINT_HEIGHT = 1200;
 constexpr int SLIDE_WIDTH = 1920;
 constexpr int SLIDE_HEIGHT = 1080;
+constexpr int SLIDE_GRID = 5;
 
 // A bottom-up DIB section with a different colour at nearly every pixel,
 // as a picture file loads.
@@ -116,50 +120,62 @@ void BenchmarkPaint() {
     DestroyWindow(window);
 }
 
+// The strip from (fromColumn, 4) to the empty cell at (toColumn, 4) slides
+// there, then back out.
+double SlideThereAndBack(int fromColumn, int toColumn) {
+    const int32_t last = SLIDE_GRID - 1;
+    return BestMilliseconds(2, [=] {
+        for (const TileMove move : {TileMove{{fromColumn, last}, {toColumn, last}},
+                                    TileMove{{toColumn, last}, {fromColumn, last}}}) {
+            AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
+            SlideStrip(gameState.board, move);
+        }
+    }) / 2;
+}
+
 void BenchmarkSlide(int bitsPerPixel) {
     LoadPictures(SLIDE_WIDTH, SLIDE_HEIGHT, bitsPerPixel);
-    ShuffledBoard(3);
+    ShuffledBoard(SLIDE_GRID);
     mainWindow = CreateBenchWindow(SLIDE_WIDTH, SLIDE_HEIGHT);
     HDC windowDc = GetDC(mainWindow);
     PaintBoard(windowDc);
 
+    timeBeginPeriod(1);
     const double sleeps = BestMilliseconds(4, [] {
         for (int frame = 0; frame < 10; ++frame)
             Sleep(10);
     });
-    // The tile left of the empty bottom-right cell slides in and back out.
-    const double slide = BestMilliseconds(2, [] {
-        AnimateSlide(1, 2, 2, 2);
-        CellAt(gameState.board, 2, 2) = CellAt(gameState.board, 2, 1);
-        CellAt(gameState.board, 2, 1) = EMPTY_CELL;
-        AnimateSlide(2, 2, 1, 2);
-        CellAt(gameState.board, 2, 1) = CellAt(gameState.board, 2, 2);
-        CellAt(gameState.board, 2, 2) = EMPTY_CELL;
-    }) / 2;
-    // What every frame does besides its sleep, step by step: each step ten
-    // times, each time followed by its sleep as in a slide (a step after a
-    // sleep finds colder caches than one right after another), less the sleeps.
+    timeEndPeriod(1);
+    const double single = SlideThereAndBack(SLIDE_GRID - 2, SLIDE_GRID - 1);
+    const double strip = SlideThereAndBack(0, SLIDE_GRID - 1);
+    // What the strip's slide does besides its sleeps, step by step: the
+    // strip composed on the canvas, and each frame's steps ten times, each
+    // time followed by its sleep as in a slide (a step after a sleep finds
+    // colder caches than one right after another), less the sleeps.
     HDC canvasDc = CreateCompatibleDC(windowDc);
     const HGDIOBJ previous = SelectObject(canvasDc, canvasPicture.Bitmap());
-    const int cellWidth = SLIDE_WIDTH / 3;
-    const int cellHeight = SLIDE_HEIGHT / 3;
-    const RECT area = {cellWidth, 2 * cellHeight, 3 * cellWidth, 3 * cellHeight};
+    const int cellWidth = SLIDE_WIDTH / SLIDE_GRID;
+    const int cellHeight = SLIDE_HEIGHT / SLIDE_GRID;
+    const int top = (SLIDE_GRID - 1) * cellHeight;
     const auto tenFramesOf = [&](auto step) {
-        return BestMilliseconds(2, [&] {
+        timeBeginPeriod(1);
+        const double milliseconds = BestMilliseconds(2, [&] {
             for (int frame = 1; frame <= 10; ++frame) {
                 step(frame);
                 Sleep(10);
             }
         }) - sleeps;
+        timeEndPeriod(1);
+        return milliseconds;
     };
-    const double fills = tenFramesOf([&](int) { FillBlack(canvasDc, area); });
-    const double tiles = tenFramesOf([&](int frame) {
-        sourcePicture.DrawTile(canvasDc, cellWidth + frame * cellWidth / 10, 2 * cellHeight, 0, 0,
-                               cellWidth, cellHeight);
+    const int stripWidth = (SLIDE_GRID - 1) * cellWidth;
+    const double fills = tenFramesOf([&](int) { FillBlack(windowDc, {0, top, cellWidth, top + cellHeight}); });
+    const double copies = tenFramesOf([&](int frame) {
+        BitBlt(windowDc, frame * cellWidth / 10, top, stripWidth, cellHeight, canvasDc, 0, top, SRCCOPY);
     });
-    const double copies = tenFramesOf([&](int) {
-        BitBlt(windowDc, area.left, area.top, 2 * cellWidth, cellHeight, canvasDc, area.left, area.top,
-               SRCCOPY);
+    const double composing = BestMilliseconds(10, [&] {
+        for (int column = 0; column < SLIDE_GRID - 1; ++column)
+            sourcePicture.DrawTile(canvasDc, column * cellWidth, top, 0, 0, cellWidth, cellHeight);
     });
     SelectObject(canvasDc, previous);
     DeleteDC(canvasDc);
@@ -167,15 +183,17 @@ void BenchmarkSlide(int bitsPerPixel) {
     DestroyWindow(mainWindow);
     mainWindow = nullptr;
 
-    std::printf("AnimateSlide %dx%d %d-bit, N=3, in a window:\n", SLIDE_WIDTH, SLIDE_HEIGHT,
-                bitsPerPixel);
+    std::printf("AnimateSlide %dx%d %d-bit, N=%d, in a window:\n", SLIDE_WIDTH, SLIDE_HEIGHT, bitsPerPixel,
+                SLIDE_GRID);
     std::printf("  ten Sleep(10)        %8.3f ms\n", sleeps);
-    std::printf("  one slide            %8.3f ms\n", slide);
-    std::printf("  longer by            %8.2f %%\n", 100.0 * (slide - sleeps) / sleeps);
-    std::printf("  the frame's steps, ten times, each after a sleep:\n");
-    std::printf("    fills              %8.3f ms (two cells, black brush)\n", fills);
-    std::printf("    tiles              %8.3f ms (DrawTile)\n", tiles);
-    std::printf("    copies             %8.3f ms (two cells, canvas to window)\n", copies);
+    std::printf("  one tile             %8.3f ms, longer by %5.2f %%\n", single, 100.0 * (single - sleeps) / sleeps);
+    std::printf("  a strip of %d tiles   %8.3f ms, longer by %5.2f %%\n", SLIDE_GRID - 1, strip,
+                100.0 * (strip - sleeps) / sleeps);
+    std::printf("  the strip's steps:\n");
+    std::printf("    composed           %8.3f ms (%d DrawTile, twice a slide)\n", composing, SLIDE_GRID - 1);
+    std::printf("  and ten times, each after a sleep:\n");
+    std::printf("    copies             %8.3f ms (%d cells, canvas to window)\n", copies, SLIDE_GRID - 1);
+    std::printf("    fills              %8.3f ms (one cell left bare, black brush)\n", fills);
 }
 
 }  // namespace

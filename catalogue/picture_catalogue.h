@@ -1,5 +1,6 @@
-// The picture catalogue: the "Puzzle*.bmp" files beside the executable, one
-// used flag each, and the choice of the picture for each new game.
+// The picture catalogue: the picture files beside the executable (the
+// bitmap mask of the resources, then the PNG, JPEG and GIF masks), one used
+// flag each, and the choice of the picture for each new game.
 #pragma once
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "catalogue/picture_catalogue.h"
 #include "game/game_state.h"
 

@@ -26,8 +26,7 @@ set(PUZZLE_WIN32_LIBS gdi32 user32 winmm advapi32 shell32 ole32 uuid kernel32)
 # its exception machinery, its name demangler and a thread library, some
 # 230 KB of the executable. So does any use of operator new, std::vector or
 # std::string in shipped code (they throw from inside the runtime): use the
-# C allocator there. The tests keep exceptions for GoogleTest. (Type
-# information stays: the tests derive from the catalogue's arrays. The
+# C allocator there. The tests keep exceptions for GoogleTest. (The
 # optimisation level stays the release one: -Os saves a few KB and slows the
 # tile drawing.)
 function(build_for_size target)

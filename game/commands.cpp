@@ -8,6 +8,7 @@
 #include "catalogue/picture_catalogue.h"
 #include "catalogue/zeroed_memory.h"
 #include "game/game_state.h"
+#include "game/score.h"
 #include "game/shell.h"
 #include "game/shuffle.h"
 
@@ -74,6 +75,7 @@ void NewGame(int32_t keepPicture) {
     ShuffleBoard();
     RepaintBoard();
     UpdateMenu();
+    StartGameCount();
 }
 
 int32_t NewGameWithPicture(const char* path) {

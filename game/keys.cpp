@@ -1,18 +1,7 @@
-// Keyboard play: the arrow keys and the cell of the tile each one moves.
+// Keyboard play: the cell of the tile each arrow moves.
 #include "game/keys.h"
 
 namespace {
-
-struct ArrowKey {
-    uint32_t virtualKey;
-    Arrow arrow;
-};
-
-// VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, then the keypad's VK_NUMPAD4, 6, 8, 2.
-constexpr ArrowKey ARROW_KEYS[] = {
-    {0x25, Arrow::Left}, {0x27, Arrow::Right}, {0x26, Arrow::Up}, {0x28, Arrow::Down},
-    {0x64, Arrow::Left}, {0x66, Arrow::Right}, {0x68, Arrow::Up}, {0x62, Arrow::Down},
-};
 
 int32_t FindEmptyCell(const Board& board, int32_t n, CellPosition& cell) {
     for (int32_t row = 0; row < n; ++row)
@@ -37,15 +26,6 @@ CellPosition TileBeside(CellPosition empty, Arrow arrow) {
 }
 
 }  // namespace
-
-int32_t ArrowForKey(uint32_t virtualKey, Arrow& arrow) {
-    for (const ArrowKey& key : ARROW_KEYS)
-        if (key.virtualKey == virtualKey) {
-            arrow = key.arrow;
-            return 1;
-        }
-    return 0;
-}
 
 int32_t CellForArrow(const Board& board, int32_t n, Arrow arrow, CellPosition& cell) {
     CellPosition empty;

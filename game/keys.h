@@ -1,5 +1,6 @@
-// Keyboard play: which keys are arrows, and which tile an arrow slides into
-// the empty cell. The arrow names the direction in which the tile moves.
+// Keyboard play: which tile an arrow slides into the empty cell. The arrow
+// names the direction in which the tile moves; the shell turns keys into
+// arrows.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,6 @@
 #include "game/moves.h"
 
 enum class Arrow { Left, Right, Up, Down };
-
-// 1, with arrow filled in, for the Windows virtual-key code of an arrow key
-// (the keypad's arrows send these with Num Lock off) or of the keypad's 4, 6,
-// 8 or 2 (Num Lock on); 0 for any other key.
-int32_t ArrowForKey(uint32_t virtualKey, Arrow& arrow);
 
 // 1, with cell filled in, when the n x n board has an empty cell and a cell
 // beside it from which a tile would move in the arrow's direction into it;

@@ -1,21 +1,18 @@
 // Tile moves and winning: the press cell, the hit test and the move rule.
 #include "game/moves.h"
 
-#include "app/resource_ids.h"
+#include "game/score.h"
 #include "game/shell.h"
+#include "game/strip.h"
 
 int32_t pressCol = 0;
 int32_t pressRow = 0;
 
 namespace {
 
-int32_t& BoardCell(Board& board, CellPosition cell) {
-    return CellAt(board, cell.row, cell.column);
-}
-
-void StartSoundIfOn(int32_t soundId) {
+void StartSoundIfOn(GameSound sound) {
     if (gameState.soundOn != 0)
-        StartSound(soundId);
+        StartSound(sound);
 }
 
 }  // namespace
@@ -57,21 +54,15 @@ int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move) {
         return 0;
     if (CellAt(state.board, cell.row, cell.column) == EMPTY_CELL)
         return 0;
-    const CellPosition neighbours[] = {{cell.column, cell.row - 1},
-                                       {cell.column - 1, cell.row},
-                                       {cell.column + 1, cell.row},
-                                       {cell.column, cell.row + 1}};
-    for (const CellPosition& neighbour : neighbours)
-        if (InGrid(neighbour, n) && CellAt(state.board, neighbour.row, neighbour.column) == EMPTY_CELL) {
-            move = {cell, neighbour};
-            return 1;
-        }
-    return 0;
+    CellPosition empty;
+    if (!FindEmptyInLine(state.board, n, cell, empty))
+        return 0;
+    move = {cell, empty};
+    return 1;
 }
 
 int32_t MakeMove(GameState& state, const TileMove& move) {
-    BoardCell(state.board, move.to) = BoardCell(state.board, move.from);
-    BoardCell(state.board, move.from) = EMPTY_CELL;
+    SlideStrip(state.board, move);
     const int32_t n = state.gridSize;
     if (!IsSolved(state.board, n))
         return 0;
@@ -84,11 +75,13 @@ void TryMoveTile(int32_t column, int32_t row) {
     TileMove move;
     if (!FindMove(gameState, CellPosition{column, row}, move))
         return;
-    StartSoundIfOn(IDR_WAVE_MOVE);
-    // The animation takes the tile's code from the board, so it runs first.
+    StartSoundIfOn(GameSound::Move);
+    // The animation takes the tiles' codes from the board, so it runs first.
     AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
-    if (!MakeMove(gameState, move))
+    const int32_t won = MakeMove(gameState, move);
+    CountMoves(StripLength(move));
+    if (!won)
         return;
     RepaintBoard();
-    StartSoundIfOn(IDR_WAVE_SOLVED);
+    StartSoundIfOn(GameSound::Win);
 }

@@ -1,5 +1,6 @@
 // The player's clicks on the board: a press and a release in the same cell
-// slide that cell's tile into the neighbouring empty cell.
+// slide that cell's tile, and every tile between it and the empty cell in its
+// row or column, one cell towards the empty cell.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,8 @@ struct CellPosition {
 };
 
 struct TileMove {
-    CellPosition from;  // the tile's cell
-    CellPosition to;    // the empty cell next to it
+    CellPosition from;  // the clicked tile's cell
+    CellPosition to;    // the empty cell in its row or column
 };
 
 // Whether cell lies in the n x n grid.
@@ -33,15 +34,16 @@ void PressCell(int32_t x, int32_t y);
 void ReleaseCell(int32_t x, int32_t y);
 
 // The move rule: 1, with move filled in, when the game is being played, cell
-// lies in the grid and holds a tile, and an orthogonal neighbour is empty (the
-// first of above, left, right and below); otherwise 0.
+// lies in the grid and holds a tile, and the empty cell lies in its row or
+// column (game/strip.h); otherwise 0.
 int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move);
 
-// Slides the tile on state.board. When that solves the puzzle, sets solved,
-// puts the last tile in and gives 1; otherwise 0.
+// Slides the move's strip of tiles on state.board. When that solves the
+// puzzle, sets solved, puts the last tile in and gives 1; otherwise 0.
 int32_t MakeMove(GameState& state, const TileMove& move);
 
 // Plays a move of the tile at (column, row) when the rule allows it: the move
-// sound, the slide on screen, then the board; the winning move repaints the
-// whole picture and starts the win sound.
+// sound once, one slide of the whole strip on screen, then the board and the
+// count of the tiles it slid; the winning move repaints the whole picture and
+// starts the win sound.
 void TryMoveTile(int32_t column, int32_t row);

@@ -75,7 +75,7 @@ int32_t IsSolvablePlayingBoard(const Board& board, int32_t gridSize) {
     return InversionParity(tiles, n * n) == distanceFromHome % 2 ? 1 : 0;
 }
 
-int32_t IsSoundRecord(const GameState& record) {
+int32_t IsConsistentRecord(const GameState& record) {
     const int32_t n = record.gridSize;
     if (!IsValidGridSize(n))
         return 0;
@@ -98,7 +98,7 @@ int32_t IsSoundRecord(const GameState& record) {
 int32_t AcceptRestoredRecord(GameState& record) {
     if (record.gridSize == 0)
         record.gridSize = DEFAULT_GRID_SIZE;
-    if (IsSoundRecord(record))
+    if (IsConsistentRecord(record))
         return 1;
     const int32_t soundOn = record.soundOn;
     const int32_t gridSize = IsValidGridSize(record.gridSize) ? record.gridSize : DEFAULT_GRID_SIZE;

@@ -26,11 +26,29 @@ void RepaintBoard();
 // Greys Show or Play by previewOn and checks the grid size and sound items.
 void UpdateMenu();
 
-// Starts the wave resource soundId and returns at once; a sound that cannot
-// be played is skipped.
-void StartSound(int32_t soundId);
+// The two sounds of the game: a tile sliding, and the picture made whole.
+enum class GameSound { Move, Win };
 
-// Slides the tile that gameState.board holds at the from-cell into the empty
-// to-cell, on the canvas and in the window, and returns after the last frame.
-// The board is not changed.
+// Starts the sound and returns at once; a sound that cannot be played is
+// skipped.
+void StartSound(GameSound sound);
+
+// Slides the tiles that gameState.board holds from the from-cell up to the
+// empty to-cell in its row or column one cell towards it, together, on the
+// canvas and in the window, and returns after the last frame. The board is
+// not changed.
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow);
+
+// Milliseconds of a clock that only goes forward, as 32 bits that wrap.
+uint32_t MonotonicMilliseconds();
+
+// String resource id as UTF-8 in text, cut to size bytes with its NUL;
+// empty when there is none.
+void LoadText(int32_t id, char* text, int32_t size);
+
+// Sets the main window's caption to the UTF-8 text.
+void ShowCaption(const char* text);
+
+// Has TickClock called after delayMs and then every delayMs until the next
+// call; 0 stops it.
+void SetClockTimer(uint32_t delayMs);

@@ -2,10 +2,8 @@
 // that a target row covers is resampled across to the target's width, then
 // those rows are summed down with their weights and divided by the source's
 // area. The spans of both axes are worked out once; all sums are 32-bit
-// integers. ScaleByArea takes the SSE2 way (area_scale_sse2.cpp) where it can.
+// integers.
 #include "render/area_scale.h"
-
-#include "render/area_scale_paths.h"
 
 #include <cstdlib>
 
@@ -47,6 +45,28 @@ uint32_t DroppedBits(uint32_t sourceWidth, uint32_t sourceHeight) {
     while (largest > (uint64_t{1} << (32 + bits)))
         ++bits;
     return bits;
+}
+
+// The division of a target pixel's sum by the source's area (less the bits
+// the sums drop past 2^24 source pixels) as a multiplication: its
+// value is (sum + half) * multiplier / 2^(32 + shift). The multiplier falls
+// a little short of the exact reciprocal, so half is rounded up: whole
+// quotients stay exact, the others round to nearest and an exact half
+// rounds down.
+struct AreaDivisor {
+    uint32_t half;
+    uint32_t multiplier;  // in [2^31, 2^32)
+    uint32_t shift;
+};
+
+AreaDivisor AreaDivisorOf(uint32_t sourceWidth, uint32_t sourceHeight, uint32_t droppedBits) {
+    const uint64_t area = uint64_t{sourceWidth} * sourceHeight;  // below 2^32
+    uint32_t bits = 0;  // 2^bits <= area < 2^(bits + 1)
+    while ((uint64_t{2} << bits) <= area)
+        ++bits;
+    const uint64_t multiplier = ((uint64_t{1} << (32 + bits)) - 1) / area;
+    return AreaDivisor{static_cast<uint32_t>(((area >> droppedBits) + 1) / 2),
+                       static_cast<uint32_t>(multiplier), bits - droppedBits};
 }
 
 uint8_t PixelValue(uint32_t sum, const AreaDivisor& divisor) {
@@ -133,17 +153,7 @@ void SumDown(const PixelRows& source, const Across& across, const Span& span, ui
 
 }  // namespace
 
-AreaDivisor AreaDivisorOf(uint32_t sourceWidth, uint32_t sourceHeight, uint32_t droppedBits) {
-    const uint64_t area = uint64_t{sourceWidth} * sourceHeight;  // below 2^32
-    uint32_t bits = 0;  // 2^bits <= area < 2^(bits + 1)
-    while ((uint64_t{2} << bits) <= area)
-        ++bits;
-    const uint64_t multiplier = ((uint64_t{1} << (32 + bits)) - 1) / area;
-    return AreaDivisor{static_cast<uint32_t>(((area >> droppedBits) + 1) / 2),
-                       static_cast<uint32_t>(multiplier), bits - droppedBits};
-}
-
-int32_t ScaleByAreaPlain(const PixelRows& source, const PixelRows& target) {
+int32_t ScaleByArea(const PixelRows& source, const PixelRows& target) {
     const uint32_t sourceWidth = static_cast<uint32_t>(source.width);
     const uint32_t sourceHeight = static_cast<uint32_t>(source.height);
     const size_t values = static_cast<size_t>(target.width) * CHANNELS;
@@ -170,8 +180,4 @@ int32_t ScaleByAreaPlain(const PixelRows& source, const PixelRows& target) {
     }
     std::free(block);
     return 1;
-}
-
-int32_t ScaleByArea(const PixelRows& source, const PixelRows& target) {
-    return Sse2WayTakes(source, target) ? ScaleByAreaSse2(source, target) : ScaleByAreaPlain(source, target);
 }

@@ -228,6 +228,17 @@ int PictureBitmap::CopyFrom(const PictureBitmap& other) {
     return AttachStored(copy, other.bottomUp);
 }
 
+void PictureBitmap::TakeFrom(PictureBitmap& other) {
+    Release();
+    bitmap = other.bitmap;
+    width = other.width;
+    height = other.height;
+    rowsKnown = other.rowsKnown;
+    bottomUp = other.bottomUp;
+    other.bitmap = nullptr;
+    other.rowsKnown = false;
+}
+
 void PictureBitmap::Release() {
     if (bitmap) {
         DeleteObject(bitmap);

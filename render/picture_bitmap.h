@@ -40,6 +40,8 @@ public:
     // Holds an exact copy of other's pixels when other is a 32-bit section;
     // 0 otherwise (the object is then empty).
     int CopyFrom(const PictureBitmap& other);
+    // Takes other's bitmap, size and row order over; other is left empty.
+    void TakeFrom(PictureBitmap& other);
     void Release();
 
     // Holds a 24-bit picture as a 32-bit section with the same pixels, the

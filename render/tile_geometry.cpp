@@ -59,7 +59,7 @@ int32_t FrameOffset(int32_t frame, int32_t distance) {
 PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow,
                          CellSize cell) {
     const PixelPoint corner = CellOrigin(Smaller(fromRow, toRow), Smaller(fromColumn, toColumn), cell);
-    if (fromColumn == toColumn)
-        return PixelRect{corner.x, corner.y, cell.width, 2 * cell.height};
-    return PixelRect{corner.x, corner.y, 2 * cell.width, cell.height};
+    const int32_t columns = fromColumn + toColumn - 2 * Smaller(fromColumn, toColumn) + 1;
+    const int32_t rows = fromRow + toRow - 2 * Smaller(fromRow, toRow) + 1;
+    return PixelRect{corner.x, corner.y, columns * cell.width, rows * cell.height};
 }

@@ -47,6 +47,7 @@ uint32_t DarkenColour(uint32_t colour);
 // pixels: (k * distance) / 10, truncated toward zero.
 int32_t FrameOffset(int32_t frame, int32_t distance);
 
-// The two cells that a slide between neighbouring cells covers.
+// The cells that a slide covers: from the from-cell to the to-cell, which lie
+// in one row or one column, both included.
 PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow,
                          CellSize cell);

@@ -17,7 +17,7 @@ case "${1:-all}" in
 esac
 
 packages=(
-  cmake ninja-build g++ python3
+  cmake ninja-build g++ python3 clang-format
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   googletest libgtest-dev

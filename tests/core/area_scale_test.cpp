@@ -1,7 +1,6 @@
 // The area-weighted scaler against the plainest reading of its rule, the
 // exact rational mean of the covered area, over many sizes, both pixel
-// formats and both row orders, its SSE2 way giving the plain way's pixels;
-// and one-pixel checkerboards, which must turn grey wherever an axis is
+// formats and both row orders; and one-pixel checkerboards, which must turn grey wherever an axis is
 // halved.
 #include <gtest/gtest.h>
 
@@ -12,7 +11,6 @@
 #include <vector>
 
 #include "render/area_scale.h"
-#include "render/area_scale_paths.h"
 
 namespace {
 
@@ -72,14 +70,12 @@ struct Sizes {
 };
 
 // Random pictures against the exact mean; flat ones, large ones among them,
-// kept exactly; the plain way's pixels the same.
+// kept exactly.
 TEST(AreaScale, EveryPixelIsTheRoundedMeanOfTheAreaItCovers) {
     std::vector<Sizes> cases = {
         {1, 1, 1, 1}, {5, 3, 5, 3}, {3, 5, 7, 2}, {65535, 1, 7, 1}, {1, 65535, 2, 3}, {3, 2, 65535, 1},
         {4200, 4200, 300, 300},  // the largest sums: 255 * 4200 * 4200 is past 2^32
-        {514, 1, 2, 1}, {1, 514, 1, 2}, {4, 258, 2, 2},  // 257 whole pixels, and 258, of a target pixel
     };
-    EXPECT_TRUE(Sse2WayTakes({nullptr, 0, 3, 4000, 3000}, {nullptr, 0, 4, 1274, 955}));
     std::mt19937 random(18);
     std::uniform_int_distribution<int32_t> side(1, 13);
     for (int i = 0; i < 200; ++i)
@@ -103,10 +99,6 @@ TEST(AreaScale, EveryPixelIsTheRoundedMeanOfTheAreaItCovers) {
                     for (int c = 0; c < 3; ++c)
                         Pixel(source.rows, x, y)[c] = isFlat ? flat[c] : static_cast<uint8_t>(random());
             ASSERT_EQ(ScaleByArea(source.rows, target.rows), 1);
-            StoredPicture plain = Stored(s.targetWidth, s.targetHeight, 4, k / 4 % 2);
-            ASSERT_EQ(ScaleByAreaPlain(source.rows, plain.rows), 1);
-            for (int32_t y = 0; y < s.targetHeight; ++y)
-                ASSERT_EQ(std::memcmp(target.rows.Row(y), plain.rows.Row(y), 4 * s.targetWidth), 0) << y;
             if (!isFlat)
                 ExpectAreaMeans(source.rows, target.rows);
             for (int32_t y = 0; isFlat && y < s.targetHeight; ++y)

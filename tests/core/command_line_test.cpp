@@ -101,8 +101,8 @@ TEST(PictureHandover, OnlyAListAsTheSecondStartWritesItIsTaken) {
         {PICTURE_HANDOVER_TAG, nullptr, good.size(), 0},
         {PICTURE_HANDOVER_TAG, good.data(), 0, 0},
         {PICTURE_HANDOVER_TAG, odd.data(), odd.size(), 0},
-        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},   // one NUL at the end
-        {PICTURE_HANDOVER_TAG, good.data(), 18, 0},                // cut inside the first path
+        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},  // one NUL at the end
+        {PICTURE_HANDOVER_TAG, good.data(), 18, 0},               // cut inside the first path
         {PICTURE_HANDOVER_TAG, empty.data(), empty.size(), 0},
         {PICTURE_HANDOVER_TAG, full.data(), full.size(), 1},
         {PICTURE_HANDOVER_TAG, over.data(), over.size(), 0},

@@ -1,18 +1,19 @@
-// The move rule: which clicked cells slide their tile, the board after, what
-// the shell is asked in what order, and the press and release that make a click.
+// The move rule: which clicked cells slide their tile and the tiles between it
+// and the gap, the board after, what the shell is asked in what order, and the
+// press and release that make a click.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "app/resource_ids.h"
 #include "game/moves.h"
+#include "game/strip.h"
 #include "recording_shell.h"
 
 namespace {
 
-const std::string MOVE_SOUND = "sound " + std::to_string(IDR_WAVE_MOVE);
-const std::string WIN_SOUND = "sound " + std::to_string(IDR_WAVE_SOLVED);
+const std::string MOVE_SOUND = "sound move";
+const std::string WIN_SOUND = "sound win";
 
 const std::vector<int32_t> SOLVED_3 = {0, 1, 2, 3, 4, 5, 6, 7, X};
 const std::vector<int32_t> GAP_IN_THE_MIDDLE = {0, 1, 2, 3, X, 5, 6, 7, 4};
@@ -37,9 +38,8 @@ const MoveCase MOVES[] = {
     {"refused left of the grid", GAP_TOP_LEFT, {-1, 0}, {}, {}},
     {"refused above the grid", GAP_TOP_LEFT, {0, -1}, {}, {}},
     {"refused on the empty cell", SOLVED_3, {2, 2}, {}, {}},
-    {"refused two cells from the gap", SOLVED_3, {0, 2}, {}, {}},
     {"refused diagonally next to the gap", SOLVED_3, {1, 1}, {}, {}},
-    {"refused next to a gap outside the grid", SOLVED_3, {2, 0}, {}, {}},
+    {"refused next to a gap outside the grid", GAP_IN_THE_MIDDLE, {2, 0}, {}, {}},
     {"gap above", GAP_IN_THE_MIDDLE, {1, 2}, {0, 1, 2, 3, 7, 5, 6, X, 4}, {MOVE_SOUND, "slide 7 1,2->1,1"}},
     {"gap left", GAP_IN_THE_MIDDLE, {2, 1}, {0, 1, 2, 3, 5, X, 6, 7, 4}, {MOVE_SOUND, "slide 5 2,1->1,1"}},
     {"gap right", GAP_IN_THE_MIDDLE, {0, 1}, {0, 1, 2, X, 3, 5, 6, 7, 4}, {MOVE_SOUND, "slide 3 0,1->1,1"}},
@@ -48,11 +48,13 @@ const MoveCase MOVES[] = {
     {"leaving the solved arrangement", SOLVED_3, {1, 2}, {0, 1, 2, 3, 4, 5, 6, X, 7}, {MOVE_SOUND, "slide 7 1,2->2,2"}},
     {"winning move", {0, 1, 2, 3, 4, X, 6, 7, 5}, {2, 2}, {0, 1, 2, 3, 4, 5, 6, 7, 8},
      {MOVE_SOUND, "slide 5 2,2->2,1", "repaint", WIN_SOUND}},
+    {"winning strip", {0, 1, 2, 3, 4, 5, X, 6, 7}, {2, 2}, {0, 1, 2, 3, 4, 5, 6, 7, 8},
+     {MOVE_SOUND, "slide 7 2,2->0,2", "repaint", WIN_SOUND}},
     {"silent win", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, X, 14}, {3, 3},
      {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {"slide 14 3,3->2,3", "repaint"}, 0, 0, 0},
 };
 
-TEST(MoveRule, ATileNextToTheGapSlidesInAfterItsSoundAndTheWinRepaintsBeforeItsSound) {
+TEST(MoveRule, ATileInTheGapsLineSlidesInAfterItsSoundAndTheWinRepaintsBeforeItsSound) {
     for (const MoveCase& c : MOVES) {
         ResetShellAndGame();
         gameState.gridSize = GridSizeOf(c.before);
@@ -70,6 +72,66 @@ TEST(MoveRule, ATileNextToTheGapSlidesInAfterItsSoundAndTheWinRepaintsBeforeItsS
             EXPECT_EQ(Cells(shell.repainted), Cells(gameState.board)) << c.what;
         }
     }
+}
+
+// An n x n board with the gap at gap and the tiles in reverse order, which no
+// single move solves.
+Board ReversedBoardWithGap(int32_t n, CellPosition gap) {
+    std::vector<int32_t> cells;
+    for (int32_t tile = n * n - 2; tile >= 0; --tile)
+        cells.push_back(tile);
+    cells.insert(cells.begin() + gap.row * n + gap.column, X);
+    return BoardOf(cells);
+}
+
+// The board after a click on a tile in the gap's row or column: that line with
+// the gap taken out and put back in at the clicked cell.
+Board AfterStrip(Board board, int32_t n, CellPosition clicked, CellPosition gap) {
+    const bool alongRow = clicked.row == gap.row;
+    const auto cellOfLine = [&](int32_t i) -> int32_t& {
+        return alongRow ? CellAt(board, gap.row, i) : CellAt(board, i, gap.column);
+    };
+    std::vector<int32_t> line;
+    for (int32_t i = 0; i < n; ++i)
+        line.push_back(cellOfLine(i));
+    line.erase(line.begin() + (alongRow ? gap.column : gap.row));
+    line.insert(line.begin() + (alongRow ? clicked.column : clicked.row), X);
+    for (int32_t i = 0; i < n; ++i)
+        cellOfLine(i) = line[i];
+    return board;
+}
+
+std::string At(CellPosition cell) {
+    return std::to_string(cell.column) + "," + std::to_string(cell.row);
+}
+
+TEST(MoveRule, AClickInTheGapsRowOrColumnSlidesEveryTileBetweenAndAnyOtherClickNothing) {
+    for (int32_t n = 3; n <= 5; ++n)
+        for (int32_t gapIndex = 0; gapIndex < n * n; ++gapIndex)
+            for (int32_t clickedIndex = 0; clickedIndex < n * n; ++clickedIndex) {
+                const CellPosition gap = {gapIndex % n, gapIndex / n};
+                const CellPosition clicked = {clickedIndex % n, clickedIndex / n};
+                const bool inLine = gapIndex != clickedIndex && (gap.row == clicked.row || gap.column == clicked.column);
+                const std::string what = "N = " + std::to_string(n) + ", gap " + At(gap) + ", clicked " + At(clicked);
+                ResetShellAndGame();
+                gameState.gridSize = n;
+                gameState.board = ReversedBoardWithGap(n, gap);
+                const Board before = gameState.board;
+                const Board after = inLine ? AfterStrip(before, n, clicked, gap) : before;
+                TileMove move = {};
+                const int32_t found = FindMove(gameState, clicked, move);
+                TryMoveTile(clicked.column, clicked.row);
+
+                EXPECT_EQ(Cells(gameState.board), Cells(after)) << what;
+                const std::string slide =
+                    "slide " + std::to_string(CellAt(before, clicked.row, clicked.column)) + " " + At(clicked) + "->" + At(gap);
+                const Calls calls = inLine ? Calls{MOVE_SOUND, slide} : Calls{};
+                EXPECT_EQ(shell.calls, calls) << what;
+                int32_t changed = 0;
+                for (int32_t i = 0; i < BOARD_CELLS; ++i)
+                    changed += before.cells[i] != after.cells[i];
+                EXPECT_EQ(found ? StripLength(move) + 1 : 0, changed) << what << ": the tiles the move counts";
+            }
 }
 
 // 401 x 400 pixels at N = 4: cells of 100 x 100 and a one-pixel strip at the

@@ -3,8 +3,11 @@
 #include "recording_shell.h"
 
 #include <cstdio>
+#include <map>
 
+#include "common/resource_ids.h"
 #include "catalogue/picture_catalogue.h"
+#include "game/score.h"
 
 RecordingShell shell;
 PictureCatalogue pictureCatalogue;
@@ -42,8 +45,8 @@ void UpdateMenu() {
     Record("menu %d %d %d", gameState.previewOn, gameState.gridSize, gameState.soundOn);
 }
 
-void StartSound(int32_t soundId) {
-    Record("sound %d", soundId);
+void StartSound(GameSound sound) {
+    Record("sound %s", sound == GameSound::Win ? "win" : "move");
 }
 
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow) {
@@ -51,9 +54,32 @@ void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t
            toRow);
 }
 
+uint32_t MonotonicMilliseconds() {
+    return shell.now;
+}
+
+void LoadText(int32_t id, char* text, int32_t size) {
+    static const std::map<int32_t, std::string> texts = {
+        {IDS_TITLE, "Zelvany - Puzzle"}, {IDS_MOVES_ONE, "ruch"}, {IDS_MOVES_FEW, "ruchy"},
+        {IDS_MOVES_MANY, "ruchów"}, {IDS_CAPTION_RECORD, "rekord"}, {IDS_CAPTION_SOLVED, "ułożone"},
+        {IDS_CAPTION_NEW_RECORD, "nowy rekord"}};
+    const auto found = texts.find(id);
+    std::snprintf(text, size, "%s", found == texts.end() ? "" : found->second.c_str());
+}
+
+void ShowCaption(const char* text) {
+    shell.caption = text;
+}
+
+void SetClockTimer(uint32_t delayMs) {
+    shell.timerDelay = delayMs;
+}
+
 void ResetShellAndGame() {
-    shell = RecordingShell{};
     gameState = DEFAULT_GAME_STATE;
+    SetWindowMinimised(0);
+    RestoreScore(Score{});
+    shell = RecordingShell{};
     FillCatalogue({});
 }
 

@@ -14,17 +14,21 @@
 using Calls = std::vector<std::string>;
 
 struct RecordingShell {
-    // "load PATH", "fit", "repaint", "menu PREVIEW GRID SOUND", "sound ID" and
+    // "load PATH", "fit", "repaint", "menu PREVIEW GRID SOUND", "sound move" or "sound win" and
     // "slide TILE C,R->C,R", where TILE is what the board holds at the from-cell.
     Calls calls;
     std::set<std::string> loadable;  // the paths LoadBothPictures takes
     PictureSize pictureSize{400, 400};
     Board repainted{};  // gameState.board at the last RepaintBoard
+    uint32_t now = 0;  // MonotonicMilliseconds
+    std::string caption;  // the last ShowCaption; LoadText gives the program's own texts
+    uint32_t timerDelay = 0;  // of the last SetClockTimer
 };
 
 extern RecordingShell shell;
 
-// A fresh shell, the game state at its defaults and an empty catalogue.
+// A fresh shell, the game state at its defaults, an empty catalogue and no
+// score.
 void ResetShellAndGame();
 
 // The catalogue as a scan leaves it: these paths, none used.

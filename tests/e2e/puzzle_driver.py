@@ -14,7 +14,7 @@ a failed check ends the script with a traceback.
                                      in the format of path's extension; read_picture(path)
     session.store(record)            the stored state before a start, e.g. near_solved(...)
     game.wait_window(), game.wait_board(differs_from)  steady client pixels (RGB bytes)
-    game.pixels(x, y, w, h), cell(row, column, grid), click(x, y), click_cell(row, column)
+    game.pixels(x, y, w, h), cell(row, column, grid), click(x, y), click_cell(row, column), caption()
     game.keys("F3", ...), click_caption(CLOSE_BOX or MINIMISE_BOX), close_by_menu()
     game.wait_exit() gives the exit code; so does game.close_error_box(), which waits
     for the box "Błąd" with its error icon and presses Enter
@@ -128,9 +128,16 @@ class Session:
         values = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
         return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def windows(self, name=TITLE, visible=False):
-        command = ["xdotool", "search"] + ["--onlyvisible"] * visible + ["--name", "^%s$" % name]
-        return [int(window) for window in self.run(*command).stdout.split()]
+    def windows(self, name=None, visible=False):
+        """The game's windows: captioned the title, alone or followed by " - " and its score, and
+        owned by no window (the About box is); with a name, the windows captioned exactly so."""
+        pattern = "^%s$" % name if name else "^%s( - .*)?$" % TITLE
+        command = ["xdotool", "search"] + ["--onlyvisible"] * visible + ["--name", pattern]
+        found = [int(window) for window in self.run(*command).stdout.split()]
+        return found if name else [window for window in found if not self.owned(window)]
+
+    def owned(self, window):
+        return b"WM_TRANSIENT_FOR(WINDOW)" in self.run("xprop", "-id", str(window), "WM_TRANSIENT_FOR").stdout
 
     def screen(self, x, y, width, height):
         return self.run("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (
@@ -179,6 +186,9 @@ class Game:
 
     def geometry(self):
         return self.session.geometry(self.window)
+
+    def caption(self):
+        return self.session.xdotool("getwindowname", self.window).rstrip("\n")
 
     def client(self):
         """(x, y, width, height) of the client area; geometry() gives the whole window's."""

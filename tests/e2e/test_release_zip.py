@@ -49,6 +49,8 @@ def test_the_archive_holds_the_game_the_samples_and_the_readmes(session):
             check(re.search(value, game), key + " is not the project's version")
         check(b'level="asInvoker"' in game and b"Microsoft.Windows.Common-Controls" in game,
               "the executable carries no application manifest")
+        check(b"<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, System<"
+              in game, "the manifest does not ask for per-monitor DPI awareness")
         for name in READMES:
             text = packed.read(name)
             check(text.startswith(BOM), name + " has no byte-order mark")

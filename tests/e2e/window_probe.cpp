@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 
 int BlueRows(const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;

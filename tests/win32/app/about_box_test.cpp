@@ -10,7 +10,7 @@
 
 #include "app/about_dialog.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "support/test_support.h"
 
 namespace {

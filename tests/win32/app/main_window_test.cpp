@@ -7,7 +7,7 @@
 
 #include "app/application.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
 #include "game/shell.h"
 #include "support/test_support.h"

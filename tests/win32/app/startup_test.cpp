@@ -10,7 +10,7 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/process_state.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "app/saved_state.h"
 #include "support/test_support.h"
 
@@ -27,7 +27,7 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
         bool continued;
         int32_t soundOn, gridSize;  // of the game that follows
     } cases[] = {
-        {"a sound record", [](GameState&) {}, true, 0, 3},
+        {"a consistent record", [](GameState&) {}, true, 0, 3},
         {"no record", nullptr, false, 1, 4},
         {"an unsolvable board", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); },
          false, 0, 3},

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/about_dialog.h"
-#include "app/resource_ids.h"
+#include "common/resource_ids.h"
 #include "render/slide_animation.h"
 #include "support/test_support.h"
 

@@ -1,11 +1,13 @@
-// DrawSlide, frame by frame: over the two cells only, the tile at frame k's
-// share of the distance (k * distance / 10, truncated toward zero) on black,
+// DrawSlide, frame by frame: over the cells from the clicked one to the
+// empty one only, the strip of tiles as the board showed them, together at
+// frame k's share of one cell (k * cell / 10, truncated toward zero) on black,
 // the last frame being the paint of the updated board; without a canvas,
 // black in place of the picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "game/strip.h"
 #include "render/slide_animation.h"
 #include "support/test_support.h"
 
@@ -25,27 +27,29 @@ void CaptureFrame(int32_t frame) {
     frames.push_back(capturedTarget->Pixels());
 }
 
-// Frame k: the target as it was before the slide, but for the two cells.
-std::vector<Colour> ExpectedFrame(std::vector<Colour> before, const TileMove& move, int32_t tile, int32_t k) {
+// Frame k: the target as it was before the slide, but for the cells from
+// move.from to move.to, where the strip of tiles before move.to, as the board
+// was drawn, stands k tenths of a cell on towards move.to, on black.
+std::vector<Colour> ExpectedFrame(const std::vector<Colour>& before, const TileMove& move, int32_t k) {
     const CellPosition from = move.from, to = move.to;
-    const int32_t left = from.column * CELL_WIDTH + k * (to.column - from.column) * CELL_WIDTH / 10;
-    const int32_t top = from.row * CELL_HEIGHT + k * (to.row - from.row) * CELL_HEIGHT / 10;
-    const int32_t homeX = tile % 3 * CELL_WIDTH, homeY = tile / 3 * CELL_HEIGHT;
-    const int32_t firstRow = std::min(from.row, to.row), lastRow = std::max(from.row, to.row);
-    const int32_t firstColumn = std::min(from.column, to.column);
-    const int32_t lastColumn = std::max(from.column, to.column);
-    for (int32_t y = firstRow * CELL_HEIGHT; y < (lastRow + 1) * CELL_HEIGHT; ++y)
-        for (int32_t x = firstColumn * CELL_WIDTH; x < (lastColumn + 1) * CELL_WIDTH; ++x) {
-            const int32_t tileX = x - left, tileY = y - top;
-            const bool onTile = tileX >= 0 && tileX < CELL_WIDTH && tileY >= 0 && tileY < CELL_HEIGHT;
-            const Colour picture = PatternPixel(homeX + tileX, homeY + tileY);
-            before[static_cast<size_t>(y * WIDTH + x)] =
-                onTile ? BevelledPixel(picture, tileX, tileY, CELL_WIDTH, CELL_HEIGHT) : 0;
+    const int32_t shiftX = k * ((to.column > from.column) - (to.column < from.column)) * CELL_WIDTH / 10;
+    const int32_t shiftY = k * ((to.row > from.row) - (to.row < from.row)) * CELL_HEIGHT / 10;
+    const int32_t left = std::min(from.column, to.column) * CELL_WIDTH;
+    const int32_t right = (std::max(from.column, to.column) + 1) * CELL_WIDTH;
+    const int32_t top = std::min(from.row, to.row) * CELL_HEIGHT;
+    const int32_t bottom = (std::max(from.row, to.row) + 1) * CELL_HEIGHT;
+    std::vector<Colour> expected = before;
+    for (int32_t y = top; y < bottom; ++y)
+        for (int32_t x = left; x < right; ++x) {
+            const int32_t fromX = x - shiftX, fromY = y - shiftY;
+            const bool onStrip = fromX >= left && fromX < right && fromY >= top && fromY < bottom &&
+                                 (fromX / CELL_WIDTH != to.column || fromY / CELL_HEIGHT != to.row);
+            expected[static_cast<size_t>(y * WIDTH + x)] = onStrip ? before[static_cast<size_t>(fromY * WIDTH + fromX)] : 0;
         }
-    return before;
+    return expected;
 }
 
-TEST(SlideFrames, EachFrameIsTheTileAtItsOffsetOnBlackOverTheTwoCells) {
+TEST(SlideFrames, EachFrameIsTheStripAtItsOffsetOnBlackOverItsCells) {
     TempDirectory folder;
     const std::string file = folder.File("picture.bmp");
     ASSERT_TRUE(WriteBitmapFile(file, {WIDTH, HEIGHT, 24, PatternPixel}));
@@ -55,24 +59,25 @@ TEST(SlideFrames, EachFrameIsTheTileAtItsOffsetOnBlackOverTheTwoCells) {
     const struct { const char* name; TileMove move; } slides[] = {
         {"right", {{0, 1}, {1, 1}}},
         {"up", {{1, 2}, {1, 1}}},
+        {"two tiles left", {{2, 0}, {0, 0}}},
+        {"two tiles down", {{1, 0}, {1, 2}}},
     };
     for (const auto& [name, move] : slides) {
         Board board = {{4, 7, 1, 0, 0, 0, 6, 2, 0, 0, 3, 5, 8}};  // rows of BOARD_STRIDE cells
         CellAt(board, move.to.row, move.to.column) = EMPTY_CELL;
-        const int32_t tile = CellAt(board, move.from.row, move.from.column);
         DrawingTarget target({WIDTH, HEIGHT, 32, SolidPixel(WHITE)});
         DrawBoard(target.Dc(), BoardScene{board, 3, source, canvas});
         const std::vector<Colour> before = target.Pixels();
+        ASSERT_EQ(canvas.Load(GetModuleHandleA(nullptr), file.c_str()), 1);  // not the board, as before a first paint
         capturedTarget = &target;
         frames.clear();
         DrawSlide(target.Dc(), BoardScene{board, 3, source, canvas}, move, CaptureFrame);
         ASSERT_EQ(frames.size(), 10u) << name;
         for (int32_t k = 1; k <= 10; ++k)
-            EXPECT_EQ(FirstDifference(frames[k - 1], ExpectedFrame(before, move, tile, k), WIDTH), "")
+            EXPECT_EQ(FirstDifference(frames[k - 1], ExpectedFrame(before, move, k), WIDTH), "")
                 << name << ", frame " << k;
 
-        CellAt(board, move.to.row, move.to.column) = tile;
-        CellAt(board, move.from.row, move.from.column) = EMPTY_CELL;
+        SlideStrip(board, move);
         DrawBoard(target.Dc(), BoardScene{board, 3, source, canvas});
         EXPECT_EQ(FirstDifference(frames.back(), target.Pixels(), WIDTH), "") << name;
     }

@@ -1,5 +1,7 @@
-// Numbers of the executable's resources, shared by the resource script and
-// the code. Plain #defines, since the resource compiler reads this file too.
+// Numbers of the executable's resources, shared by the resource script in
+// app/ and the code of any layer that reads a resource (the catalogue reads
+// its picture mask). A leaf: it includes nothing. Plain #defines, since the
+// resource compiler reads this file too.
 #pragma once
 
 #define IDS_TITLE 1
@@ -8,6 +10,14 @@
 #define IDS_PICTURE_MASK 4
 #define IDS_ERROR_CAPTION 5
 #define IDS_NO_PICTURES 6
+// The score: the value stored beside the game, the caption's words.
+#define IDS_SCORE_VALUE 210
+#define IDS_MOVES_ONE 211
+#define IDS_MOVES_FEW 212
+#define IDS_MOVES_MANY 213
+#define IDS_CAPTION_RECORD 214
+#define IDS_CAPTION_SOLVED 215
+#define IDS_CAPTION_NEW_RECORD 216
 
 #define IDI_APP 101
 #define IDR_MAIN_MENU 106

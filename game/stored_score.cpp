@@ -1,0 +1,65 @@
+// The stored score's layout, its checks and the record's fingerprint.
+#include "game/stored_score.h"
+
+namespace {
+
+constexpr uint64_t FNV_OFFSET_BASIS = 0xCBF29CE484222325u;
+constexpr uint64_t FNV_PRIME = 0x100000001B3u;
+
+// Any change of the record, by an earlier build or by hand, changes it.
+uint64_t RecordMark(const GameState& record) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    uint64_t mark = FNV_OFFSET_BASIS;
+    for (size_t i = 0; i < sizeof record; ++i)
+        mark = (mark ^ bytes[i]) * FNV_PRIME;
+    return mark;
+}
+
+bool IsMarkOf(const StoredScore& stored, const GameState& record) {
+    const uint64_t mark = RecordMark(record);
+    return stored.recordMark[0] == static_cast<uint32_t>(mark) && stored.recordMark[1] == mark >> 32;
+}
+
+bool IsSoundRecord(const GridRecord& record) {
+    return record.fewestMoves == 0 ? record.shortestMs == 0 : record.shortestMs <= MAX_PLAY_MS;
+}
+
+}  // namespace
+
+StoredScore PackScore(const Score& kept, const GameState& record) {
+    const uint64_t mark = RecordMark(record);
+    StoredScore stored = {STORED_SCORE_VERSION, {static_cast<uint32_t>(mark), static_cast<uint32_t>(mark >> 32)},
+                          0, kept.game.moves, kept.game.playMs, {}};
+    if (kept.game.known != 0)
+        stored.countFlags = COUNT_KNOWN | (kept.game.newRecord != 0 ? COUNT_NEW_RECORD : 0);
+    for (size_t i = 0; i < sizeof stored.records / sizeof stored.records[0]; ++i)
+        stored.records[i] = kept.records[i];
+    return stored;
+}
+
+int32_t IsSoundScore(const StoredScore& stored) {
+    if (stored.version != STORED_SCORE_VERSION || (stored.countFlags & ~(COUNT_KNOWN | COUNT_NEW_RECORD)) != 0)
+        return 0;
+    for (const GridRecord& record : stored.records)
+        if (!IsSoundRecord(record))
+            return 0;
+    if (stored.playMs > MAX_PLAY_MS)
+        return 0;
+    if ((stored.countFlags & COUNT_KNOWN) == 0 && (stored.countFlags != 0 || stored.moves != 0))
+        return 0;
+    // The clock starts at the first move, and only a move wins.
+    if (stored.moves == 0 && (stored.playMs != 0 || (stored.countFlags & COUNT_NEW_RECORD) != 0))
+        return 0;
+    return 1;
+}
+
+Score UnpackScore(const StoredScore* stored, const GameState* record) {
+    Score restored = {};
+    if (!stored || !IsSoundScore(*stored))
+        return restored;
+    for (size_t i = 0; i < sizeof restored.records / sizeof restored.records[0]; ++i)
+        restored.records[i] = stored->records[i];
+    if ((stored->countFlags & COUNT_KNOWN) != 0 && record && IsMarkOf(*stored, *record))
+        restored.game = {1, stored->moves, stored->playMs, (stored->countFlags & COUNT_NEW_RECORD) != 0 ? 1 : 0};
+    return restored;
+}
