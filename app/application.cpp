@@ -1,8 +1,11 @@
 // The program's main routine: start-up, the message loop and shutdown.
 #include "app/application.h"
 
+#include <shellapi.h>
+
 #include <ctime>
 
+#include "app/given_picture.h"
 #include "app/main_window.h"
 #include "app/process_state.h"
 #include "common/resource_ids.h"
@@ -70,13 +73,18 @@ int StartInstance(HINSTANCE instance, int) {
     if (running) {
         if (IsIconic(running))
             ShowWindow(running, SW_RESTORE);
+        HandGivenPicturesTo(running);
         SetForegroundWindow(running);
         return 0;
     }
-    // Sized from the first picture's header alone; the picture actually
-    // played is loaded later.
-    const ShownSize first = ShownSizeOfFile(PicturePath(0), FitOnWindowsMonitor());
+    // Sized from the first picture's header alone (a given one before the
+    // catalogue's); the picture actually played is loaded later.
+    ShownSize first = {};
+    if (!GivenPictureShownSize(FitOnWindowsMonitor(), first))
+        first = ShownSizeOfFile(PicturePath(0), FitOnWindowsMonitor());
     mainWindow = CreateMainWindow(first.width, first.height);
+    if (mainWindow)
+        DragAcceptFiles(mainWindow, TRUE);
     return mainWindow ? 1 : 0;
 }
 
@@ -94,6 +102,15 @@ int32_t ContinueOrStartGame() {
     return 1;
 }
 
+// A given picture is the first game, on the stored sound and grid size.
+int32_t StartGivenGame() {
+    if (!HasGivenPictures())
+        return 0;
+    if (LoadGameState())
+        AcceptRestoredRecord(gameState);
+    return PlayGivenPictures();
+}
+
 void HandleLoopMessage(MSG& message, HACCEL accelerators) {
     if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
         return;
@@ -103,13 +120,14 @@ void HandleLoopMessage(MSG& message, HACCEL accelerators) {
 
 int RunApplication(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ScanPictures();
-    if (PictureCount() == 0)
+    ReadGivenPictures();
+    if (PictureCount() == 0 && !HasGivenPictures())
         return ShowStartupError(instance);
     RegisterMainClass(instance);
     if (!StartInstance(instance, showCommand))
         return 0;
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
-    if (!ContinueOrStartGame())
+    if (!StartGivenGame() && (PictureCount() == 0 || !ContinueOrStartGame()))
         return AbandonStartup(instance);
     ShowWindow(mainWindow, SW_SHOW);
     HACCEL accelerators = LoadAcceleratorsA(moduleHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));

@@ -16,6 +16,10 @@ int StartInstance(HINSTANCE instance, int showCommand);
 // otherwise starts a new game. 0 when no picture at all could be loaded.
 int32_t ContinueOrStartGame();
 
+// With pictures on the command line, the first that loads is a new game on
+// the stored sound switch and grid size; 0 when none does (or none was given).
+int32_t StartGivenGame();
+
 // The loop's handling of one message: the accelerators first, then the usual
 // translation and dispatch.
 void HandleLoopMessage(MSG& message, HACCEL accelerators);

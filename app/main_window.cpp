@@ -8,7 +8,9 @@
 
 #include "app/about_dialog.h"
 #include "app/arrow_keys.h"
+#include "app/dropped_files.h"
 #include "app/game_shell.h"
+#include "app/given_picture.h"
 #include "app/process_state.h"
 #include "common/resource_ids.h"
 #include "app/saved_state.h"
@@ -221,6 +223,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: ReleaseCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_TIMER: TickClock(); return 0;
     case WM_SIZE: SetWindowMinimised(wParam == SIZE_MINIMIZED); return 0;
     case WM_QUERYNEWPALETTE:

@@ -50,6 +50,20 @@ void TakeNextLoadablePicture() {
     LoadBothPictures();
 }
 
+// Takes path as the picture when it loads; otherwise the current one stays.
+int32_t TakeGivenPicture(const char* path) {
+    if (strnlen(path, PICTURE_PATH_SIZE) == PICTURE_PATH_SIZE)
+        return 0;
+    char currentPath[PICTURE_PATH_SIZE];
+    std::memcpy(currentPath, gameState.picturePath, PICTURE_PATH_SIZE);
+    SetPicturePath(path);
+    if (LoadBothPictures())
+        return 1;
+    std::memcpy(gameState.picturePath, currentPath, PICTURE_PATH_SIZE);
+    LoadBothPictures();
+    return 0;
+}
+
 }  // namespace
 
 void NewGame(int32_t keepPicture) {
@@ -62,6 +76,13 @@ void NewGame(int32_t keepPicture) {
     RepaintBoard();
     UpdateMenu();
     StartGameCount();
+}
+
+int32_t NewGameWithPicture(const char* path) {
+    if (!TakeGivenPicture(path))
+        return 0;
+    NewGame(1);
+    return 1;
 }
 
 void SetGridSize(int32_t n) {

@@ -8,6 +8,11 @@
 // first takes the next picture of the catalogue that loads.
 void NewGame(int32_t keepPicture);
 
+// A new game, as NewGame, on the picture at path (at most PICTURE_PATH_SIZE - 1
+// bytes) instead of the catalogue's choice; the catalogue is not changed.
+// 0 when that picture does not load: the game then goes on as it was.
+int32_t NewGameWithPicture(const char* path);
+
 // A new shuffle of the current picture at gridSize n (3, 4 or 5).
 void SetGridSize(int32_t n);
 

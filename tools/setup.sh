@@ -22,7 +22,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   googletest libgtest-dev
   wine wine32 wine64 fonts-wine
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick python3-xlib
   debootstrap
   pulseaudio libpulse0:i386
 )

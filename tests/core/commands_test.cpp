@@ -90,6 +90,30 @@ TEST_F(Commands, WhenNoPictureLoadsTheCurrentOneIsKeptAndLoadedAgain) {
               (Calls{"load C:\\KEPT.BMP", "fit", "repaint", "menu 0 4 1"}));
 }
 
+// From each state; the catalogue is neither drawn from nor marked.
+TEST_F(Commands, AGivenPictureIsANewGameOnItAndOneThatDoesNotLoadChangesNothing) {
+    const std::string tooLong(PICTURE_PATH_SIZE, 'A');
+    shell.loadable.insert({"D:\\MY PHOTO.JPG", tooLong});
+    for (int32_t state = 0; state < 3; ++state) {
+        std::strcpy(gameState.picturePath, "C:\\P\\B.BMP");
+        gameState.previewOn = state == 1;
+        gameState.solved = state == 2;
+        const GameState before = gameState;
+        shell.calls.clear();
+        EXPECT_EQ(NewGameWithPicture("D:\\NOT A PICTURE.TXT") + NewGameWithPicture(tooLong.c_str()), 0);
+        EXPECT_EQ(std::memcmp(&gameState, &before, sizeof before), 0) << state;
+        EXPECT_EQ(shell.calls, (Calls{"load D:\\NOT A PICTURE.TXT", "load C:\\P\\B.BMP"}));
+        const Board dealt = ShuffledAfterDraws(state, 0, 4);
+        SeedRandom(state);
+        shell.calls.clear();
+        EXPECT_EQ(NewGameWithPicture("D:\\MY PHOTO.JPG"), 1);
+        EXPECT_TRUE(std::strcmp(gameState.picturePath, "D:\\MY PHOTO.JPG") == 0 && gameState.previewOn == 0 &&
+                    gameState.solved == 0);
+        EXPECT_EQ(Cells(gameState.board), Cells(dealt)) << state;
+        EXPECT_EQ(shell.calls, (Calls{"load D:\\MY PHOTO.JPG", "fit", "repaint", "menu 0 4 1"}));
+    }
+}
+
 // Each from the preview, whose parked board nothing reads any more.
 TEST_F(Commands, KeepingThePictureOrChangingTheGridSizeReadsNoFileEndsThePreviewAndShufflesAgain) {
     const std::pair<void (*)(), int32_t> steps[] = {

@@ -5,8 +5,9 @@ CTest runs the scripts beside this one in the wine fixture with --exe Puzzle.exe
 scenario(session) starts with no stored state, its games are killed after it, and
 a failed check ends the script with a traceback.
     session.game_dir(pictures=None)  fresh directory: Puzzle.exe, copies of the pictures
-    session.start(directory, winedebug=None)  runs directory/Puzzle.exe: a Game; Wine's
-                                     messages (those channels) in directory/wine.log
+    session.start(directory, winedebug=None, arguments=())  runs directory/Puzzle.exe
+                                     (with those arguments): a Game; Wine's messages
+                                     (those channels) in directory/wine.log
     session.key_exists()             whether the game stored anything; picture_size(path)
     session.probe()                  the game window's Win32 geometry (client, window, work, dpi)
     write_picture(path, width, height, rows)  a picture from rows of RGB bytes by ImageMagick,
@@ -148,8 +149,8 @@ class Session:
             shutil.copy(path, directory)
         return directory
 
-    def start(self, directory, winedebug=None):
-        self.games.append(Game(self, directory, winedebug))
+    def start(self, directory, winedebug=None, arguments=()):
+        self.games.append(Game(self, directory, winedebug, arguments))
         return self.games[-1]
 
     def probe(self):
@@ -173,11 +174,11 @@ class Session:
 
 
 class Game:
-    def __init__(self, session, directory, winedebug):
+    def __init__(self, session, directory, winedebug, arguments=()):
         self.session, self.window = session, None
         env = dict(session.env, WINEDEBUG=winedebug or session.env["WINEDEBUG"])
         with open(directory + "/wine.log", "wb") as log:
-            self.process = subprocess.Popen(["wine", "Puzzle.exe"], cwd=directory, env=env,
+            self.process = subprocess.Popen(["wine", "Puzzle.exe", *arguments], cwd=directory, env=env,
                                             stdout=subprocess.DEVNULL, stderr=log)
 
     def wait_exit(self):
