@@ -15,18 +15,6 @@
 
 namespace {
 
-SIZE ClientSize() {
-    RECT client;
-    GetClientRect(mainWindow, &client);
-    return {client.right, client.bottom};
-}
-
-RECT WindowRect() {
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    return window;
-}
-
 std::vector<int32_t> Cells(const Board& board) {
     return {board.cells, board.cells + BOARD_CELLS};
 }
