@@ -103,13 +103,6 @@ def gradient(width, height):
             for y in range(height)]
 
 
-def exif_oriented(jpeg, orientation):
-    """jpeg with an APP1 segment whose EXIF (big-endian) gives that orientation."""
-    tiff = b"MM\0\x2a" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, orientation, 0, 0)
-    app1 = b"Exif\0\0" + tiff
-    return jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(app1) + 2) + app1 + jpeg[2:]
-
-
 def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(session):
     scratch = session.scratch
     # A PNG shown exactly, a block of it transparent and one half so, over white.
@@ -136,8 +129,10 @@ def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(sess
     stored = os.path.join(scratch, "stored.jpg")
     driver.write_picture(stored, 150, 200, gradient(150, 200), "-rotate", "-90", "-quality", "95")
     sideways = os.path.join(scratch, "PuzzleD.jpg")
+    app1 = b"Exif\0\0MM\0\x2a" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, 6, 0, 0)  # big-endian, 6
     with open(stored, "rb") as source, open(sideways, "wb") as out:
-        out.write(exif_oriented(source.read(), 6))
+        jpeg = source.read()
+        out.write(jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(app1) + 2) + app1 + jpeg[2:])
     cases.append((sideways, "upright", 2))
     for path, expected, tolerance in cases:
         width, height, decoded = driver.read_picture(path)

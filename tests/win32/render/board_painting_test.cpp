@@ -111,16 +111,6 @@ void Make(PictureBitmap& picture, const BitmapLayout& layout, const std::string&
         ASSERT_EQ(picture.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
 }
 
-// Whether source's tiles drawn on canvas go through the bits of both.
-bool DrawsThroughBits(const PictureBitmap& source, const PictureBitmap& canvas) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, canvas.Bitmap());
-    const bool direct = source.DrawsBevelThroughBits(dc);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return direct;
-}
-
 TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
     TempDirectory folder;
     for (const Pictures& pictures : PICTURES) {
@@ -142,7 +132,11 @@ TEST(BoardPainting, EveryPixelFollowsTheRulesWhateverTheFormatsAndTheMeans) {
                 DrawingTarget target({width, height, 32, SolidPixel(MARK)});
                 const bool direct = means == BevelMeans::Automatic && pictures.source.bitsPerPixel >= 24 &&
                                     pictures.source.masks != RED_BLUE_SWAPPED;
-                EXPECT_EQ(DrawsThroughBits(source, canvas), direct) << pictures.name;
+                HDC canvasDc = CreateCompatibleDC(nullptr);  // source's tiles drawn on canvas
+                const HGDIOBJ previous = SelectObject(canvasDc, canvas.Bitmap());
+                EXPECT_EQ(source.DrawsBevelThroughBits(canvasDc), direct) << pictures.name;
+                SelectObject(canvasDc, previous);
+                DeleteDC(canvasDc);
                 DrawBoard(target.Dc(), BoardScene{MakeBoard(board), board.gridSize, source, canvas});
                 std::vector<Colour> expected;
                 for (int32_t y = 0; y < height; ++y)
