@@ -90,12 +90,11 @@ TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
             ++layout.height;
         const auto atOffsetZero = [&layout] { return BitmapFileBytes(layout).replace(10, 4, 4, '\0'); };
         const std::string bytes = atOffsetZero();
-        const std::string kind = std::to_string(bits) + " bits, header " + std::to_string(header) +
-                                 (bitFields ? ", bit fields" : "");
-        EXPECT_EQ(Fits(bytes, bytes.size()), 1) << kind;
-        EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << kind << ", " << bytes.size() << " bytes";
+        SCOPED_TRACE(testing::Message() << bits << " bits, header " << header << (bitFields ? ", bit fields" : ""));
+        EXPECT_EQ(Fits(bytes, bytes.size()), 1);
+        EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << bytes.size() << " bytes";
         --layout.height;
-        EXPECT_EQ(Fits(atOffsetZero(), bytes.size() - 4), 1) << kind << ", a row shorter";
+        EXPECT_EQ(Fits(atOffsetZero(), bytes.size() - 4), 1) << "a row shorter";
     }
 }
 

@@ -142,11 +142,7 @@ protected:
 TEST_F(PressAndRelease, OnlyAReleaseInTheLastPressedCellMovesItsTile) {
     constexpr int32_t NO_PRESS = -1;
     const Calls slides14 = {MOVE_SOUND, "slide 14 3,3->2,3"};
-    const struct {
-        const char* what;
-        int32_t pressX, pressY, releaseX, releaseY;
-        Calls calls;
-    } clicks[] = {
+    const struct { const char* what; int32_t pressX, pressY, releaseX, releaseY; Calls calls; } clicks[] = {
         {"one point", 350, 350, 350, 350, slides14},
         {"two corners of one cell", 300, 300, 399, 399, slides14},
         {"the strip beyond the grid", 400, 350, 400, 350, {}},

@@ -107,8 +107,7 @@ def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(sess
     scratch = session.scratch
     # A PNG shown exactly, a block of it transparent and one half so, over white.
     png = os.path.join(scratch, "PuzzleA.png")
-    pixels = {}
-    rows = []
+    pixels, rows = {}, []
     for y in range(120):
         row = bytearray()
         for x in range(160):
