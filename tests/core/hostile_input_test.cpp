@@ -60,24 +60,20 @@ TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHolds
         for (const BitmapLayout& layout : EveryKind(random)) {
             const std::string bytes = BitmapFileBytes(layout);
             const uint64_t length = bytes.size(), pixels = PixelDataOffset(layout);
-            const std::string kind = std::to_string(layout.bitsPerPixel) + " bits, header " +
-                                     std::to_string(layout.headerSize);
-            ASSERT_EQ(Fits(bytes, length), 1) << kind;
+            SCOPED_TRACE(testing::Message() << layout.bitsPerPixel << " bits, header " << layout.headerSize);
+            ASSERT_EQ(Fits(bytes, length), 1);
             for (int cut = 0; cut < 100; ++cut) {
                 const uint64_t kept = pixels + random() % (length - pixels);
                 ASSERT_EQ(Fits(bytes, kept), length <= PageEnd(kept) ? 1 : 0)
-                    << kind << ", " << kept << " of " << length << " bytes";
+                    << kept << " of " << length << " bytes";
             }
         }
 }
 
-// Files of rows of 4 bytes with their pixel offset 0, so that the pixels
-// follow the headers and the colour table (2^bits entries when an info header
-// counts none) or the bit-field masks (after an info header, inside a V4 or
-// V5 one), each as tall as needed for its last pixels to lie on a page
-// that they would not reach from the end of a 40-byte header in byte-packed
-// rows: without that page, each is refused. One row shorter, its pixels end
-// in the last 4 bytes of a page, and it is taken.
+// Files of rows of 4 bytes whose pixel offset is 0: the pixels follow the headers and the colour table
+// (2^bits entries when an info header counts none) or the bit-field masks (after an info header, inside a
+// V4 or V5 one). Each ends on a page that byte-packed rows after a 40-byte header would not reach, and is
+// refused without that page; a row shorter, it ends in a page's last 4 bytes and is taken.
 TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
     static const int32_t KINDS[][3] = {{1, 12, 0},  {8, 12, 0},  {4, 40, 0},   {8, 40, 0},  {24, 40, 0},
                                        {8, 108, 0}, {32, 124, 0}, {32, 40, 1}, {16, 40, 1}, {32, 108, 1}};
@@ -94,12 +90,11 @@ TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
             ++layout.height;
         const auto atOffsetZero = [&layout] { return BitmapFileBytes(layout).replace(10, 4, 4, '\0'); };
         const std::string bytes = atOffsetZero();
-        const std::string kind = std::to_string(bits) + " bits, header " + std::to_string(header) +
-                                 (bitFields ? ", bit fields" : "");
-        EXPECT_EQ(Fits(bytes, bytes.size()), 1) << kind;
-        EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << kind << ", " << bytes.size() << " bytes";
+        SCOPED_TRACE(testing::Message() << bits << " bits, header " << header << (bitFields ? ", bit fields" : ""));
+        EXPECT_EQ(Fits(bytes, bytes.size()), 1);
+        EXPECT_EQ(Fits(bytes, PageEnd(bytes.size()) - 4096), 0) << bytes.size() << " bytes";
         --layout.height;
-        EXPECT_EQ(Fits(atOffsetZero(), bytes.size() - 4), 1) << kind << ", a row shorter";
+        EXPECT_EQ(Fits(atOffsetZero(), bytes.size() - 4), 1) << "a row shorter";
     }
 }
 

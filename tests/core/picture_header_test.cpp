@@ -139,7 +139,6 @@ TEST(PictureHeader, DamagedFilesAreRefusedAndADamagedExifLeavesTheOrientationUpr
     const std::string jpeg = Jpeg(JFIF, 64, 48), app0 = jpeg.substr(0, 4), afterLength = jpeg.substr(6);
     const std::pair<std::string, const char*> samples[] = {
         {"BN" + Bmp(64, 48).substr(2), "? refused"},
-        {"Hello, this is not a picture.\r\n", "? refused"},
         {"\x89PNG\r\n\x1A\r" + Png(64, 48).substr(8), "? refused"},
         {Gif("GIF88a", 64, 48), "? refused"},
         {Bmp(64, 48, 20), "B refused"},
@@ -162,15 +161,9 @@ TEST(PictureHeader, DamagedFilesAreRefusedAndADamagedExifLeavesTheOrientationUpr
         {Gif("GIF89a", 64, 48).substr(0, 43) + "\x3B", "G refused"},  // no image
         {Gif("GIF89a", 64, 48, 0, 0, 0, 0, "\x00"s), "G refused"},
         {Gif("GIF89a", 0, 0), "G refused"},
-        // The largest picture taken, a pixel more refused, in every format.
+        // The largest picture taken, a pixel more refused: one check after every format's reading.
         {Bmp(10000, -10000), "B 10000x10000 1"},
-        {Bmp(10001, 10000), "B refused"},
-        {Png(10000, 10000), "P 10000x10000 1"},
         {Png(10000, 10001), "P refused"},
-        {Jpeg(JFIF, 10000, 10000), "J 10000x10000 1"},
-        {Jpeg(JFIF, 10001, 10000), "J refused"},
-        {Gif("GIF89a", 10000, 10000), "G 10000x10000 1"},
-        {Gif("GIF89a", 10000, 10001), "G refused"},
         {Gif("GIF89a", 10, 10, 9990, 9990, 10, 10), "G 10x10 1"},  // the first image's extent counts
         {Gif("GIF89a", 10, 10, 9991, 9990, 10, 10), "G refused"},
     };

@@ -28,9 +28,8 @@ TEST(ScoreText, TheWordAgreesWithTheNumberAndTheTimeShowsHoursFromAnHourOn) {
     for (uint32_t n = 0; n < words.size(); ++n)
         EXPECT_EQ(ScoreText(n, 0), std::to_string(n) + " " + names[words[n] - '0'] + ", 0:00");
     const struct { uint32_t moves, playMs; const char* text; } rows[] = {
-        {1000, 0, "1000 ruchów, 0:00"}, {1001, 0, "1001 ruchów, 0:00"}, {1002, 0, "1002 ruchy, 0:00"},
-        {1004, 0, "1004 ruchy, 0:00"}, {1005, 0, "1005 ruchów, 0:00"}, {1013, 0, "1013 ruchów, 0:00"},
-        {4294967294u, 0, "4294967294 ruchy, 0:00"}, {2, 999, "2 ruchy, 0:00"}, {2, 59999, "2 ruchy, 0:59"},
+        {1001, 0, "1001 ruchów, 0:00"}, {1013, 0, "1013 ruchów, 0:00"}, {4294967294u, 0, "4294967294 ruchy, 0:00"},
+        {2, 999, "2 ruchy, 0:00"}, {2, 59999, "2 ruchy, 0:59"},
         {2, 60000, "2 ruchy, 1:00"}, {2, 600000, "2 ruchy, 10:00"}, {2, 3599999, "2 ruchy, 59:59"},
         {2, 3600000, "2 ruchy, 1:00:00"}, {2, 3661000, "2 ruchy, 1:01:01"}, {2, 36005000, "2 ruchy, 10:00:05"},
         {2, MAX_PLAY_MS, "2 ruchy, 999:59:59"},

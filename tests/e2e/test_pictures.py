@@ -103,19 +103,11 @@ def gradient(width, height):
             for y in range(height)]
 
 
-def exif_oriented(jpeg, orientation):
-    """jpeg with an APP1 segment whose EXIF (big-endian) gives that orientation."""
-    tiff = b"MM\0\x2a" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, orientation, 0, 0)
-    app1 = b"Exif\0\0" + tiff
-    return jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(app1) + 2) + app1 + jpeg[2:]
-
-
 def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(session):
     scratch = session.scratch
     # A PNG shown exactly, a block of it transparent and one half so, over white.
     png = os.path.join(scratch, "PuzzleA.png")
-    pixels = {}
-    rows = []
+    pixels, rows = {}, []
     for y in range(120):
         row = bytearray()
         for x in range(160):
@@ -136,8 +128,10 @@ def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(sess
     stored = os.path.join(scratch, "stored.jpg")
     driver.write_picture(stored, 150, 200, gradient(150, 200), "-rotate", "-90", "-quality", "95")
     sideways = os.path.join(scratch, "PuzzleD.jpg")
+    app1 = b"Exif\0\0MM\0\x2a" + struct.pack(">IHHHIHHI", 8, 1, 0x0112, 3, 1, 6, 0, 0)  # big-endian, 6
     with open(stored, "rb") as source, open(sideways, "wb") as out:
-        out.write(exif_oriented(source.read(), 6))
+        jpeg = source.read()
+        out.write(jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(app1) + 2) + app1 + jpeg[2:])
     cases.append((sideways, "upright", 2))
     for path, expected, tolerance in cases:
         width, height, decoded = driver.read_picture(path)
@@ -152,16 +146,6 @@ def test_png_jpeg_and_gif_pictures_play_and_a_sideways_photo_stands_upright(sess
         game.close_by_menu()
         game.wait_exit()
         session.run("wine", "reg", "delete", driver.MAKER_KEY, "/f")
-    # New games reach every format.
-    game = session.start(session.game_dir([path for path, _, _ in cases] + session.samples[:1]))
-    game.wait_window()
-    sizes = {tuple(game.client()[2:4])}
-    for _ in range(len(cases)):
-        board = game.wait_board()
-        game.keys("F2")
-        game.wait_board(differs_from=board)
-        sizes.add(tuple(game.client()[2:4]))
-    check(len(sizes) == len(cases) + 1, "F2 showed pictures of only %d sizes" % len(sizes))
 
 
 def test_damaged_pictures_are_passed_over(session):
@@ -187,11 +171,6 @@ def test_damaged_pictures_are_passed_over(session):
         game.keys("F2")
         game.wait_board()
         check(tuple(game.client()[2:4]) == sample, "a damaged picture was shown after F2")
-    game.close_by_menu()
-    check(game.wait_exit() == 0, "the game did not end well")
-    session.run("wine", "reg", "delete", driver.MAKER_KEY, "/f")  # or it would continue that game
-    game = session.start(session.game_dir(damaged))
-    check(game.close_error_box() == 0, "with only damaged pictures the start did not end with 0")
 
 
 def link_height(session, game):

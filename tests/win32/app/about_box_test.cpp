@@ -24,12 +24,16 @@ void RecordAddress(const char* address) {
     openedAddresses.push_back(address);
 }
 
+void DrawLink(HWND dialog, HDC dc, UINT action, UINT state) {
+    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, action, state, GetDlgItem(dialog, IDC_LINK), dc,
+                           RECT{0, 0, 300, 40}, 0};
+    SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
+}
+
 // The link drawn on white as the box is told to draw it: how many pixels have colour.
 int LinkPixels(HWND dialog, UINT action, UINT state, Colour colour) {
     DrawingTarget target({300, 40, 32, SolidPixel(MakeColour(255, 255, 255))});
-    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, action, state, GetDlgItem(dialog, IDC_LINK), target.Dc(),
-                           RECT{0, 0, 300, 40}, 0};
-    SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
+    DrawLink(dialog, target.Dc(), action, state);
     const std::vector<Colour> pixels = target.Pixels();
     return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
@@ -45,9 +49,7 @@ int CALLBACK KeepCreatedFont(HDC, HANDLETABLE*, const ENHMETARECORD* record, int
 // (which reads every font selected into it) holds it.
 LOGFONTW LinkFont(HWND dialog) {
     HDC recorder = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, ODA_DRAWENTIRE, 0, GetDlgItem(dialog, IDC_LINK), recorder,
-                           RECT{0, 0, 300, 40}, 0};
-    SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
+    DrawLink(dialog, recorder, ODA_DRAWENTIRE, 0);
     HENHMETAFILE recording = CloseEnhMetaFile(recorder);
     LOGFONTW font = {};
     EnumEnhMetaFile(nullptr, recording, KeepCreatedFont, &font, nullptr);

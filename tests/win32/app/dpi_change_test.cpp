@@ -12,33 +12,16 @@
 #include "catalogue/picture_catalogue.h"
 #include "game/commands.h"
 #include "support/test_support.h"
+#include "tools/bitmaps/picture_section.h"
 
 namespace {
-
-SIZE ClientSize() {
-    RECT client;
-    GetClientRect(mainWindow, &client);
-    return {client.right, client.bottom};
-}
-
-RECT WindowRect() {
-    RECT window;
-    GetWindowRect(mainWindow, &window);
-    return window;
-}
 
 std::vector<int32_t> Cells(const Board& board) {
     return {board.cells, board.cells + BOARD_CELLS};
 }
 
 std::vector<Colour> PixelsOf(const PictureBitmap& picture) {
-    DrawingTarget target({picture.Width(), picture.Height(), 32, SolidPixel(0)});
-    HDC pictureDc = CreateCompatibleDC(target.Dc());
-    const HGDIOBJ previous = SelectObject(pictureDc, picture.Bitmap());
-    BitBlt(target.Dc(), 0, 0, picture.Width(), picture.Height(), pictureDc, 0, 0, SRCCOPY);
-    SelectObject(pictureDc, previous);
-    DeleteDC(pictureDc);
-    return target.Pixels();
+    return BitmapPixels(picture.Bitmap());
 }
 
 // What the window answers when asked for its size at dpi.

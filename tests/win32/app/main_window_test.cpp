@@ -105,12 +105,9 @@ TEST(MainWindow, APaletteChangedByAnotherWindowRepaintsTheBoardAtOnce) {
     UpdateWindow(mainWindow);
     CountMessages();
     const HWND other = GetDesktopWindow();
-    const struct {
-        UINT message;
-        HWND changedBy;
-        int paints;
-    } cases[] = {{WM_QUERYNEWPALETTE, nullptr, 1}, {WM_PALETTEISCHANGING, other, 1},
-                 {WM_PALETTECHANGED, other, 1}, {WM_PALETTECHANGED, mainWindow, 0}};
+    const struct { UINT message; HWND changedBy; int paints; } cases[] = {
+        {WM_QUERYNEWPALETTE, nullptr, 1}, {WM_PALETTEISCHANGING, other, 1},
+        {WM_PALETTECHANGED, other, 1}, {WM_PALETTECHANGED, mainWindow, 0}};
     for (const auto& row : cases) {
         const int before = paintsReceived;
         EXPECT_EQ(SendMessageA(mainWindow, row.message, reinterpret_cast<WPARAM>(row.changedBy), 0), 1)

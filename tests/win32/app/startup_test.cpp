@@ -64,9 +64,7 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
         EXPECT_NE(sourcePicture.Bitmap(), canvasPicture.Bitmap()) << c.name;
         const UINT mark = GetMenuState(GetMenu(mainWindow), ID_OPTIONS_3X3, MF_BYCOMMAND) & MF_CHECKED;
         EXPECT_EQ(mark != 0, c.gridSize == 3) << c.name;
-        RECT client;
-        GetClientRect(mainWindow, &client);
-        EXPECT_TRUE(client.right == 240 && client.bottom == 150) << c.name;
+        EXPECT_TRUE(ClientSize().cx == 240 && ClientSize().cy == 150) << c.name;
     }
     ForgetStoredRecord();
 }

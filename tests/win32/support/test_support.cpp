@@ -44,6 +44,18 @@ MainWindowScope::~MainWindowScope() {
     }
 }
 
+RECT WindowRect() {
+    RECT window;
+    GetWindowRect(mainWindow, &window);
+    return window;
+}
+
+SIZE ClientSize() {
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    return {client.right, client.bottom};
+}
+
 void EmptyCatalogue() {
     pictureCatalogue.paths.SetSize(0);
     pictureCatalogue.usedFlags.SetSize(0);

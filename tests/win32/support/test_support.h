@@ -43,6 +43,10 @@ private:
     int started;
 };
 
+// The main window's rectangle on the screen and the size of its client area.
+RECT WindowRect();
+SIZE ClientSize();
+
 // The catalogue as the program finds it at load: no picture.
 void EmptyCatalogue();
 // Removes the stored record's key and the levels above it that the program makes.
