@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""The caption counts a game's moves and time from its first move to its win; the records of
-its grid size, each kept on its own, show before the next game's first move, also after a
-restart; beside a damaged score the stored game plays uncounted, the next one counted."""
+"""The caption counts a game's moves and time from its first move, in the preview too, to its
+win; the records of its grid size, each kept on its own, show before the next game's first move,
+also after a restart; beside a damaged score the stored game plays uncounted, the next one counted."""
 import re
 import struct
+import time
 
 import puzzle_driver as driver
 from puzzle_driver import check
@@ -43,10 +44,15 @@ def test_a_game_is_counted_to_its_win_and_its_records_show_at_the_next_game_and_
     check(game.caption() == TITLE + " - rekord 4x4: 5 ruchów, 0:00", "at the start: %r" % game.caption())
     game.click_cell(3, 1)
     wait_caption(game, " - 1 ruch, 0:00")
-    wait_caption(game, " - 1 ruch, 0:0[2-9]")  # the clock ticks
+    game.keys("F3")
+    driver.poll(lambda: any(game.cell(3, 1)), "the preview", game)
+    wait_caption(game, " - 1 ruch, 0:0[2-9]")  # looking at the picture costs time
+    game.keys("F4")
     game.click_cell(3, 2)
     game.click_cell(3, 3)
-    wait_caption(game, " - ułożone: 3 ruchy, 0:0[2-9] - nowy rekord")
+    won = wait_caption(game, " - ułożone: 3 ruchy, 0:0[2-9] - nowy rekord")
+    time.sleep(1.5)
+    check(game.caption() == won, "the clock ran on after the win: %r" % game.caption())
     game.keys("F2")
     record = " - rekord 4x4: 3 ruchy, 0:00"  # fewer moves; the shorter time kept
     wait_caption(game, re.escape(record))
