@@ -69,18 +69,13 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         linkFont = MakeFont(MulDiv(LINK_FONT_HEIGHT, WindowDpi(dialog), UNSCALED_DPI), 1, FW_NORMAL);
         return TRUE;
-    case WM_DRAWITEM:
-        DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(dialog, wParam, lParam);
-        return TRUE;
+    case WM_DRAWITEM: DrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_COMMAND: OnCommand(dialog, wParam, lParam); return TRUE;
     case WM_DESTROY:
         DeleteObject(linkFont);
         linkFont = nullptr;
         return FALSE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

@@ -25,8 +25,7 @@ void CheckItem(HMENU menu, UINT id, bool checked) {
 // The canvas is a copy of the source picture's pixels; a picture with a
 // colour table is loaded again instead, with its own table.
 void LoadCanvas() {
-    if (!canvasPicture.CopyFrom(sourcePicture) &&
-        canvasPicture.Load(moduleHandle, gameState.picturePath))
+    if (!canvasPicture.CopyFrom(sourcePicture) && canvasPicture.Load(moduleHandle, gameState.picturePath))
         canvasPicture.UseScreenFormat();
 }
 

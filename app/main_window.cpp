@@ -41,9 +41,9 @@ SIZE ClientSizeFor(int32_t width, int32_t height) {
 // The outer size that gives a client area of the picture's size at dpi when
 // the menu bar takes one line.
 WindowSize OuterSizeFor(SIZE client, int32_t dpi) {
-    return {client.cx + 2 * FrameMetric(SM_CXDLGFRAME, dpi),
-            client.cy + FrameMetric(SM_CYCAPTION, dpi) + FrameMetric(SM_CYMENU, dpi) +
-                2 * FrameMetric(SM_CYDLGFRAME, dpi)};
+    return {
+        client.cx + 2 * FrameMetric(SM_CXDLGFRAME, dpi),
+        client.cy + FrameMetric(SM_CYCAPTION, dpi) + FrameMetric(SM_CYMENU, dpi) + 2 * FrameMetric(SM_CYDLGFRAME, dpi)};
 }
 
 // A menu bar that wraps onto more lines takes its height from the client
@@ -156,8 +156,8 @@ HWND CreateMainWindow(int32_t pictureWidth, int32_t pictureHeight) {
     const WindowSize outer = OuterSizeFor(client, ScreenDpi());
     const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
-    HWND window = CreateWindowExA(0, MAIN_CLASS_NAME, title, MAIN_WINDOW_STYLE, x, y, outer.width,
-                                  outer.height, nullptr, nullptr, moduleHandle, nullptr);
+    HWND window = CreateWindowExA(0, MAIN_CLASS_NAME, title, MAIN_WINDOW_STYLE, x, y, outer.width, outer.height,
+                                  nullptr, nullptr, moduleHandle, nullptr);
     if (window) {
         MatchClientSize(window, client);
         KeepOnWorkArea(window);

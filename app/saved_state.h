@@ -15,5 +15,9 @@ constexpr int32_t SAVE_STATE = 0;
 // level) and the record and the score written; 0 when it could not be.
 int32_t TransferGameState(int32_t direction);
 
-inline int32_t LoadGameState() { return TransferGameState(LOAD_STATE); }
-inline int32_t SaveGameState() { return TransferGameState(SAVE_STATE); }
+inline int32_t LoadGameState() {
+    return TransferGameState(LOAD_STATE);
+}
+inline int32_t SaveGameState() {
+    return TransferGameState(SAVE_STATE);
+}

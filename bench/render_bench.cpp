@@ -50,8 +50,8 @@ HWND CreateBenchWindow(int width, int height) {
         description.lpszClassName = "RenderBenchWindow";
         windowClass = RegisterClassExA(&description);
     }
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "RenderBenchWindow", "", WS_POPUP, 0, 0, width,
-                                  height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "RenderBenchWindow", "", WS_POPUP, 0, 0, width, height, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
     return window;
@@ -89,9 +89,8 @@ void ReportPaint(const char* where, HDC target) {
     const double shipped = BestMilliseconds(40, [&] { PaintBoard(target); });
     HDC canvasDc = CreateCompatibleDC(target);
     const HGDIOBJ previous = SelectObject(canvasDc, canvasPicture.Bitmap());
-    const double copy = BestMilliseconds(40, [&] {
-        BitBlt(target, 0, 0, PAINT_WIDTH, PAINT_HEIGHT, canvasDc, 0, 0, SRCCOPY);
-    });
+    const double copy = BestMilliseconds(
+        40, [&] { BitBlt(target, 0, 0, PAINT_WIDTH, PAINT_HEIGHT, canvasDc, 0, 0, SRCCOPY); });
     SelectObject(canvasDc, previous);
     DeleteDC(canvasDc);
     std::printf("PaintBoard %dx%d 24-bit, N=5, %s:\n", PAINT_WIDTH, PAINT_HEIGHT, where);
@@ -124,13 +123,15 @@ void BenchmarkPaint() {
 // there, then back out.
 double SlideThereAndBack(int fromColumn, int toColumn) {
     const int32_t last = SLIDE_GRID - 1;
-    return BestMilliseconds(2, [=] {
-        for (const TileMove move : {TileMove{{fromColumn, last}, {toColumn, last}},
-                                    TileMove{{toColumn, last}, {fromColumn, last}}}) {
-            AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
-            SlideStrip(gameState.board, move);
-        }
-    }) / 2;
+    return BestMilliseconds(2,
+                            [=] {
+                                for (const TileMove move : {TileMove{{fromColumn, last}, {toColumn, last}},
+                                                            TileMove{{toColumn, last}, {fromColumn, last}}}) {
+                                    AnimateSlide(move.from.column, move.from.row, move.to.column, move.to.row);
+                                    SlideStrip(gameState.board, move);
+                                }
+                            }) /
+           2;
 }
 
 void BenchmarkSlide(int bitsPerPixel) {
@@ -159,12 +160,14 @@ void BenchmarkSlide(int bitsPerPixel) {
     const int top = (SLIDE_GRID - 1) * cellHeight;
     const auto tenFramesOf = [&](auto step) {
         timeBeginPeriod(1);
-        const double milliseconds = BestMilliseconds(2, [&] {
-            for (int frame = 1; frame <= 10; ++frame) {
-                step(frame);
-                Sleep(10);
-            }
-        }) - sleeps;
+        const double milliseconds = BestMilliseconds(2,
+                                                     [&] {
+                                                         for (int frame = 1; frame <= 10; ++frame) {
+                                                             step(frame);
+                                                             Sleep(10);
+                                                         }
+                                                     }) -
+                                    sleeps;
         timeEndPeriod(1);
         return milliseconds;
     };
@@ -183,8 +186,7 @@ void BenchmarkSlide(int bitsPerPixel) {
     DestroyWindow(mainWindow);
     mainWindow = nullptr;
 
-    std::printf("AnimateSlide %dx%d %d-bit, N=%d, in a window:\n", SLIDE_WIDTH, SLIDE_HEIGHT, bitsPerPixel,
-                SLIDE_GRID);
+    std::printf("AnimateSlide %dx%d %d-bit, N=%d, in a window:\n", SLIDE_WIDTH, SLIDE_HEIGHT, bitsPerPixel, SLIDE_GRID);
     std::printf("  ten Sleep(10)        %8.3f ms\n", sleeps);
     std::printf("  one tile             %8.3f ms, longer by %5.2f %%\n", single, 100.0 * (single - sleeps) / sleeps);
     std::printf("  a strip of %d tiles   %8.3f ms, longer by %5.2f %%\n", SLIDE_GRID - 1, strip,

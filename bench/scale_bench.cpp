@@ -50,25 +50,32 @@ PixelRows NewPicture(int32_t width, int32_t height, int32_t bytesPerPixel, bool 
 }
 
 struct Pictures {
-    PixelRows copyFrom, copyTo;          // 4000 x 3000, 32-bit
-    PixelRows large24, large32, reduced;  // 4000 x 3000 to 1274 x 955
-    PixelRows small24, small32, enlarged; // 637 x 491 to 955 x 736
+    PixelRows copyFrom, copyTo;            // 4000 x 3000, 32-bit
+    PixelRows large24, large32, reduced;   // 4000 x 3000 to 1274 x 955
+    PixelRows small24, small32, enlarged;  // 637 x 491 to 955 x 736
 } pictures;
 
 void Copy() {
     std::memcpy(pictures.copyTo.first, pictures.copyFrom.first, size_t{4000} * 3000 * 4);
 }
-void Reduce24() { ScaleByArea(pictures.large24, pictures.reduced); }
-void Reduce32() { ScaleByArea(pictures.large32, pictures.reduced); }
-void Enlarge24() { ScaleByArea(pictures.small24, pictures.enlarged); }
-void Enlarge32() { ScaleByArea(pictures.small32, pictures.enlarged); }
+void Reduce24() {
+    ScaleByArea(pictures.large24, pictures.reduced);
+}
+void Reduce32() {
+    ScaleByArea(pictures.large32, pictures.reduced);
+}
+void Enlarge24() {
+    ScaleByArea(pictures.small24, pictures.enlarged);
+}
+void Enlarge32() {
+    ScaleByArea(pictures.small32, pictures.enlarged);
+}
 
 }  // namespace
 
 int main() {
-    pictures = {NewPicture(4000, 3000, 4, false), NewPicture(4000, 3000, 4, false),
-                NewPicture(4000, 3000, 3, true),  NewPicture(4000, 3000, 4, false),
-                NewPicture(1274, 955, 4, true),   NewPicture(637, 491, 3, true),
+    pictures = {NewPicture(4000, 3000, 4, false), NewPicture(4000, 3000, 4, false), NewPicture(4000, 3000, 3, true),
+                NewPicture(4000, 3000, 4, false), NewPicture(1274, 955, 4, true),   NewPicture(637, 491, 3, true),
                 NewPicture(637, 491, 4, false),   NewPicture(955, 736, 4, true)};
     void (*const works[WORKS])() = {Copy, Reduce24, Reduce32, Enlarge24, Enlarge32};
     double best[WORKS];

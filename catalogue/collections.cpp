@@ -91,8 +91,7 @@ void GrowableArray<Element>::RemoveAll() {
 
 template <typename Element>
 void GrowableArray<Element>::Grow(int32_t newSize) {
-    const int32_t step =
-        growBy != 0 ? growBy : std::clamp(size / 8, MIN_AUTOMATIC_STEP, MAX_AUTOMATIC_STEP);
+    const int32_t step = growBy != 0 ? growBy : std::clamp(size / 8, MIN_AUTOMATIC_STEP, MAX_AUTOMATIC_STEP);
     const int64_t grown = std::min<int64_t>(int64_t{capacity} + step, INT32_MAX);
     const int32_t newCapacity = std::max(static_cast<int32_t>(grown), newSize);
 

@@ -23,7 +23,7 @@ void ScanPicturesBeside(const char* modulePath);
 
 int32_t PictureCount();
 const char* PicturePath(int32_t index);  // "" for an index that is not listed
-int32_t FindPicture(const char* path);  // -1 when not listed
+int32_t FindPicture(const char* path);   // -1 when not listed
 // The picture for a new game (-1 only for an empty catalogue). Draws from the
 // process-wide generator: never with one picture, once while some picture is
 // unused, then until the draw differs from the current picture.

@@ -13,8 +13,7 @@ namespace {
 constexpr int32_t MODULE_PATH_SIZE = 260;
 constexpr int32_t MASK_SIZE = 255;
 // Searched after the bitmap mask of the resources, in this order.
-constexpr const char* DECODED_PICTURE_MASKS[] = {"Puzzle*.png", "Puzzle*.jpg", "Puzzle*.jpeg",
-                                                 "Puzzle*.gif"};
+constexpr const char* DECODED_PICTURE_MASKS[] = {"Puzzle*.png", "Puzzle*.jpg", "Puzzle*.jpeg", "Puzzle*.gif"};
 
 // The length of the directory part of modulePath, its last backslash kept.
 // Index 0 is never tested, so without a backslash the first character stays.

@@ -28,8 +28,12 @@ bool IsSoundRecord(const GridRecord& record) {
 
 StoredScore PackScore(const Score& kept, const GameState& record) {
     const uint64_t mark = RecordMark(record);
-    StoredScore stored = {STORED_SCORE_VERSION, {static_cast<uint32_t>(mark), static_cast<uint32_t>(mark >> 32)},
-                          0, kept.game.moves, kept.game.playMs, {}};
+    StoredScore stored = {STORED_SCORE_VERSION,
+                          {static_cast<uint32_t>(mark), static_cast<uint32_t>(mark >> 32)},
+                          0,
+                          kept.game.moves,
+                          kept.game.playMs,
+                          {}};
     if (kept.game.known != 0)
         stored.countFlags = COUNT_KNOWN | (kept.game.newRecord != 0 ? COUNT_NEW_RECORD : 0);
     for (size_t i = 0; i < sizeof stored.records / sizeof stored.records[0]; ++i)

@@ -61,12 +61,12 @@ struct AreaDivisor {
 
 AreaDivisor AreaDivisorOf(uint32_t sourceWidth, uint32_t sourceHeight, uint32_t droppedBits) {
     const uint64_t area = uint64_t{sourceWidth} * sourceHeight;  // below 2^32
-    uint32_t bits = 0;  // 2^bits <= area < 2^(bits + 1)
+    uint32_t bits = 0;                                           // 2^bits <= area < 2^(bits + 1)
     while ((uint64_t{2} << bits) <= area)
         ++bits;
     const uint64_t multiplier = ((uint64_t{1} << (32 + bits)) - 1) / area;
-    return AreaDivisor{static_cast<uint32_t>(((area >> droppedBits) + 1) / 2),
-                       static_cast<uint32_t>(multiplier), bits - droppedBits};
+    return AreaDivisor{static_cast<uint32_t>(((area >> droppedBits) + 1) / 2), static_cast<uint32_t>(multiplier),
+                       bits - droppedBits};
 }
 
 uint8_t PixelValue(uint32_t sum, const AreaDivisor& divisor) {
@@ -137,8 +137,8 @@ void ResampleRow(const PixelRows& source, int32_t y, const Across& across, uint3
 // The weighted sums of the source rows that a target row covers (span),
 // each row resampled across into row unless it is there already: the last
 // row of one target row is often the first of the next.
-void SumDown(const PixelRows& source, const Across& across, const Span& span, uint32_t wholeWeight,
-             uint32_t* row, int32_t* rowResampled, uint32_t* sums) {
+void SumDown(const PixelRows& source, const Across& across, const Span& span, uint32_t wholeWeight, uint32_t* row,
+             int32_t* rowResampled, uint32_t* sums) {
     const int32_t values = across.width * CHANNELS;
     for (int32_t y = span.first; y <= span.last; ++y) {
         if (y != *rowResampled)

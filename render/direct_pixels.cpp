@@ -42,9 +42,8 @@ RowOrder OrderReadAt(HBITMAP bitmap, const DirectPixels& pixels, int32_t x, int3
     const std::unique_ptr<uint8_t[], decltype(&std::free)> row(
         static_cast<uint8_t*>(std::calloc(static_cast<size_t>(pixels.stride), 1)), std::free);
     HDC dc = CreateCompatibleDC(nullptr);
-    const int copied = row ? GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1,
-                                       row.get(), &info, DIB_RGB_COLORS)
-                           : 0;
+    const int copied =
+        row ? GetDIBits(dc, bitmap, static_cast<UINT>(pixels.height - 1 - y), 1, row.get(), &info, DIB_RGB_COLORS) : 0;
     DeleteDC(dc);
     if (copied != 1)
         return RowOrder::Unknown;
@@ -52,8 +51,7 @@ RowOrder OrderReadAt(HBITMAP bitmap, const DirectPixels& pixels, int32_t x, int3
     const COLORREF colour = RGB(pixel[2], pixel[1], pixel[0]);
     if (colour == pixels.StoredColour(x, y))
         return RowOrder::TopDown;
-    return colour == pixels.StoredColour(x, pixels.height - 1 - y) ? RowOrder::BottomUp
-                                                                   : RowOrder::Unknown;
+    return colour == pixels.StoredColour(x, pixels.height - 1 - y) ? RowOrder::BottomUp : RowOrder::Unknown;
 }
 
 // For a bitmap whose rows read alike in both orders: GDI changes pixel
@@ -117,9 +115,9 @@ bool MapsPixelsOneToOne(HDC dc, const DirectPixels& pixels) {
     GetViewportOrgEx(dc, &viewportOrigin);
     GetWindowOrgEx(dc, &windowOrigin);
     return GetMapMode(dc) == MM_TEXT && GetGraphicsMode(dc) == GM_COMPATIBLE && GetLayout(dc) == 0 &&
-           viewportOrigin.x == 0 && viewportOrigin.y == 0 && windowOrigin.x == 0 &&
-           windowOrigin.y == 0 && GetClipBox(dc, &clip) == SIMPLEREGION && clip.left == 0 &&
-           clip.top == 0 && clip.right == pixels.width && clip.bottom == pixels.height;
+           viewportOrigin.x == 0 && viewportOrigin.y == 0 && windowOrigin.x == 0 && windowOrigin.y == 0 &&
+           GetClipBox(dc, &clip) == SIMPLEREGION && clip.left == 0 && clip.top == 0 && clip.right == pixels.width &&
+           clip.bottom == pixels.height;
 }
 
 bool FindRowOrder(HBITMAP bitmap, DirectPixels& pixels) {

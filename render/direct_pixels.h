@@ -16,9 +16,7 @@ struct DirectPixels {
 
     uint8_t* Row(int32_t storedRow) const { return bits + storedRow * stride; }
 
-    uint8_t* At(int32_t x, int32_t y) const {
-        return Row(bottomUp ? height - 1 - y : y) + x * bytesPerPixel;
-    }
+    uint8_t* At(int32_t x, int32_t y) const { return Row(bottomUp ? height - 1 - y : y) + x * bytesPerPixel; }
 
     COLORREF StoredColour(int32_t x, int32_t storedRow) const {
         const uint8_t* pixel = Row(storedRow) + x * bytesPerPixel;

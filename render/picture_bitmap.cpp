@@ -53,8 +53,8 @@ PictureBitmap* firstAlive = nullptr;
 // 24 or 32 bits held by pictures whose row order is known, the tile inside
 // both, the destination mapped one to one. The picture must be selected
 // into no device context.
-bool PrepareDirectAccess(HBITMAP picture, HDC destination, const TilePlace& tile,
-                         DirectPixels& source, DirectPixels& target) {
+bool PrepareDirectAccess(HBITMAP picture, HDC destination, const TilePlace& tile, DirectPixels& source,
+                         DirectPixels& target) {
     if (bevelMeans != BevelMeans::Automatic)
         return false;
     const HBITMAP canvas = static_cast<HBITMAP>(GetCurrentObject(destination, OBJ_BITMAP));
@@ -72,8 +72,7 @@ bool PrepareDirectAccess(HBITMAP picture, HDC destination, const TilePlace& tile
 
 // The interior as BitBlt copies it between two sections of one format: the
 // bytes of each row as they are.
-void CopyInteriorThroughBits(const DirectPixels& source, const DirectPixels& target,
-                             const TilePlace& tile) {
+void CopyInteriorThroughBits(const DirectPixels& source, const DirectPixels& target, const TilePlace& tile) {
     const size_t rowBytes = static_cast<size_t>((tile.width - 2) * source.bytesPerPixel);
     for (int32_t y = 1; y < tile.height - 1; ++y)
         std::memcpy(target.At(tile.destinationX + 1, tile.destinationY + y),
@@ -104,8 +103,7 @@ int32_t MemoryStep(const DirectPixels& pixels, const Edge& edge) {
     return edge.stepX * pixels.bytesPerPixel + edge.stepY * rowStep;
 }
 
-void DrawBevelThroughBits(const DirectPixels& source, const DirectPixels& target,
-                          const TilePlace& tile) {
+void DrawBevelThroughBits(const DirectPixels& source, const DirectPixels& target, const TilePlace& tile) {
     Edge edges[4];
     BevelEdges(tile, edges);
     const bool clearsFourthByte = target.bytesPerPixel == 4;
@@ -181,8 +179,7 @@ int PictureBitmap::LoadFitted(HINSTANCE instance, const char* path, const Pictur
     if (!path || !ReadPictureFileHeader(path, header))
         return 0;
     const ShownSize shown = ShownSizeOf(header, fit);
-    if (header.format == PictureFormat::Bmp && shown.width == header.width &&
-        shown.height == header.height)
+    if (header.format == PictureFormat::Bmp && shown.width == header.width && shown.height == header.height)
         return Load(instance, path);
     return AttachStored(MakeShownPicture(instance, path, header, shown), false);
 }
@@ -261,15 +258,14 @@ bool PictureBitmap::DrawsBevelThroughBits(HDC destination) const {
     // A tile at the origin as large as both bitmaps allow.
     DirectPixels target = {};
     DescribeSection(static_cast<HBITMAP>(GetCurrentObject(destination, OBJ_BITMAP)), target);
-    const TilePlace tile = {0, 0, 0, 0, width < target.width ? width : target.width,
-                            height < target.height ? height : target.height};
+    const TilePlace tile = {
+        0, 0, 0, 0, width < target.width ? width : target.width, height < target.height ? height : target.height};
     DirectPixels source;
     return bitmap && PrepareDirectAccess(bitmap, destination, tile, source, target);
 }
 
-void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t destinationY,
-                             int32_t sourceX, int32_t sourceY, int32_t tileWidth,
-                             int32_t tileHeight) const {
+void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t destinationY, int32_t sourceX,
+                             int32_t sourceY, int32_t tileWidth, int32_t tileHeight) const {
     if (!bitmap || tileWidth <= 0 || tileHeight <= 0)
         return;
     const TilePlace tile = {destinationX, destinationY, sourceX, sourceY, tileWidth, tileHeight};
@@ -288,11 +284,10 @@ void PictureBitmap::DrawTile(HDC destination, int32_t destinationX, int32_t dest
     const HGDIOBJ previous = SelectObject(sourceDc, bitmap);
     if (!bevelled) {
         // No room for an interior: the tile is copied as it is, without bevel.
-        BitBlt(destination, destinationX, destinationY, tileWidth, tileHeight, sourceDc, sourceX,
-               sourceY, SRCCOPY);
+        BitBlt(destination, destinationX, destinationY, tileWidth, tileHeight, sourceDc, sourceX, sourceY, SRCCOPY);
     } else {
-        BitBlt(destination, destinationX + 1, destinationY + 1, tileWidth - 2, tileHeight - 2,
-               sourceDc, sourceX + 1, sourceY + 1, SRCCOPY);
+        BitBlt(destination, destinationX + 1, destinationY + 1, tileWidth - 2, tileHeight - 2, sourceDc, sourceX + 1,
+               sourceY + 1, SRCCOPY);
         if (direct) {
             GdiFlush();  // the interior copy must be in the bits first
             DrawBevelThroughBits(source, target, tile);

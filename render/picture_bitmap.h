@@ -57,8 +57,8 @@ public:
 
     // Copies a tile of this picture onto destination with a one-pixel bevel:
     // left and top edges lightened, right and bottom edges darkened.
-    void DrawTile(HDC destination, int32_t destinationX, int32_t destinationY,
-                  int32_t sourceX, int32_t sourceY, int32_t tileWidth, int32_t tileHeight) const;
+    void DrawTile(HDC destination, int32_t destinationX, int32_t destinationY, int32_t sourceX, int32_t sourceY,
+                  int32_t tileWidth, int32_t tileHeight) const;
 
     // True when DrawTile, for a tile that lies inside both bitmaps, reads and
     // writes the bevel through their bits rather than pixel by pixel.

@@ -35,8 +35,7 @@ bool FrameFits(UINT width, UINT height) {
 }
 
 // The frame converted to 32-bit pixels with straight alpha, into a new block.
-int32_t CopyConverted(IWICFormatConverter* converter, UINT width, UINT height,
-                      DecodedPicture& decoded) {
+int32_t CopyConverted(IWICFormatConverter* converter, UINT width, UINT height, DecodedPicture& decoded) {
     const size_t pixels = static_cast<size_t>(width) * height;
     uint8_t* bits = static_cast<uint8_t*>(std::calloc(pixels, 4));
     if (!bits || FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels * 4), bits))) {
@@ -54,13 +53,12 @@ int32_t DecodeFirstFrame(IWICImagingFactory* factory, const wchar_t* path, Decod
     IWICFormatConverter* converter = nullptr;
     UINT width = 0;
     UINT height = 0;
-    const bool converted =
-        SUCCEEDED(factory->CreateDecoderFromFilename(path, nullptr, GENERIC_READ,
-                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
-        FrameFits(width, height) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
-                                        nullptr, 0.0, WICBitmapPaletteTypeCustom));
+    const bool converted = SUCCEEDED(factory->CreateDecoderFromFilename(path, nullptr, GENERIC_READ,
+                                                                        WICDecodeMetadataCacheOnDemand, &decoder)) &&
+                           SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+                           FrameFits(width, height) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+                           SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                                           nullptr, 0.0, WICBitmapPaletteTypeCustom));
     const int32_t result = converted ? CopyConverted(converter, width, height, decoded) : 0;
     ReleaseObject(converter);
     ReleaseObject(frame);
@@ -77,8 +75,8 @@ int32_t DecodeWithImagingComponent(const char* path, DecodedPicture& decoded) {
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int32_t result = 0;
     IWICImagingFactory* factory = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))))
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))))
         result = DecodeFirstFrame(factory, widePath, decoded);
     ReleaseObject(factory);
     if (SUCCEEDED(initialised))

@@ -8,8 +8,7 @@
 namespace {
 
 HANDLE OpenForReading(const char* path) {
-    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 size_t ReadAt(void* file, uint64_t offset, uint8_t* buffer, size_t length) {
@@ -45,8 +44,7 @@ PixelRows RowsInView(const void* view, const DeclaredPixels& pixels) {
     const int32_t height = bottomUp ? pixels.height : -pixels.height;
     uint8_t* first = static_cast<uint8_t*>(const_cast<void*>(view)) + pixels.start +
                      (bottomUp ? static_cast<size_t>(height - 1) * stride : 0);
-    return {first, bottomUp ? -stride : stride, static_cast<int32_t>(pixels.plainBytesPerPixel),
-            pixels.width, height};
+    return {first, bottomUp ? -stride : stride, static_cast<int32_t>(pixels.plainBytesPerPixel), pixels.width, height};
 }
 
 }  // namespace

@@ -53,8 +53,7 @@ uint32_t TableColours(uint32_t declared, uint32_t bitsPerPixel) {
 Layout CoreLayout(const Head& head) {
     const uint32_t bits = head.Field16(24);
     const uint32_t colours = bits <= 8 ? 1u << bits : 0;
-    return {head.Field16(18), head.Field16(20), bits, 0, 0,
-            FILE_HEADER_SIZE + CORE_HEADER_SIZE + 3 * colours};
+    return {head.Field16(18), head.Field16(20), bits, 0, 0, FILE_HEADER_SIZE + CORE_HEADER_SIZE + 3 * colours};
 }
 
 Layout InfoLayout(const Head& head, uint32_t headerSize) {
@@ -62,8 +61,8 @@ Layout InfoLayout(const Head& head, uint32_t headerSize) {
     const uint32_t compression = head.Field32(30);
     const uint32_t masks = compression == BI_BITFIELDS ? 3 : 0;
     const uint32_t fields = std::max(headerSize, INFO_HEADER_SIZE + 4 * masks);
-    return {head.Signed32(18), head.Signed32(22), bits, compression, head.Field32(34),
-            FILE_HEADER_SIZE + fields + 4 * TableColours(head.Field32(46), bits)};
+    return {head.Signed32(18), head.Signed32(22), bits,
+            compression,       head.Field32(34),  FILE_HEADER_SIZE + fields + 4 * TableColours(head.Field32(46), bits)};
 }
 
 // The layout of a header of a size the loader takes, declaring a width of 1
@@ -74,8 +73,7 @@ bool ReadLayout(const Head& head, Layout& layout) {
     const uint32_t headerSize = head.Field32(FILE_HEADER_SIZE);
     if (headerSize == CORE_HEADER_SIZE)
         layout = CoreLayout(head);
-    else if (headerSize == INFO_HEADER_SIZE || headerSize == V4_HEADER_SIZE ||
-             headerSize == V5_HEADER_SIZE)
+    else if (headerSize == INFO_HEADER_SIZE || headerSize == V4_HEADER_SIZE || headerSize == V5_HEADER_SIZE)
         layout = InfoLayout(head, headerSize);
     else
         return false;
@@ -101,14 +99,12 @@ int32_t FitsDeclaredLayout(const uint8_t* head, size_t headLength, uint64_t file
     return ReadDeclaredPixels(head, headLength, fileLength, pixels);
 }
 
-int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength,
-                           DeclaredPixels& pixels) {
+int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength, DeclaredPixels& pixels) {
     Head fields;
     std::copy_n(head, std::min(headLength, PICTURE_HEAD_SIZE), fields.bytes);
     Layout layout;
     const uint32_t pixelOffset = fields.Field32(10);
-    if (fileLength == 0 || !ReadLayout(fields, layout) ||
-        (pixelOffset != 0 && pixelOffset < FILE_HEADER_SIZE))
+    if (fileLength == 0 || !ReadLayout(fields, layout) || (pixelOffset != 0 && pixelOffset < FILE_HEADER_SIZE))
         return 0;
     const uint64_t pixelStart = pixelOffset != 0 ? pixelOffset : layout.headerBytes;
     pixels = {pixelStart, static_cast<int32_t>(layout.width), static_cast<int32_t>(layout.height),

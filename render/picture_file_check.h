@@ -49,5 +49,4 @@ struct DeclaredPixels {
 int32_t DeclaredBmpSize(const uint8_t* head, size_t headLength, int64_t& width, int64_t& height);
 
 // FitsDeclaredLayout, and where it gives 1, pixels filled in.
-int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength,
-                           DeclaredPixels& pixels);
+int32_t ReadDeclaredPixels(const uint8_t* head, size_t headLength, uint64_t fileLength, DeclaredPixels& pixels);

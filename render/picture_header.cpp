@@ -36,8 +36,8 @@ int32_t ReadAt(Reader& reader, uint64_t offset, uint8_t* out, size_t length) {
     if (offset < reader.windowStart || offset + length > reader.windowStart + reader.windowLength) {
         const size_t wanted = static_cast<size_t>(std::min<uint64_t>(WINDOW_SIZE, reader.source.length - offset));
         reader.windowStart = offset;
-        reader.windowLength = std::min(wanted, reader.source.read(reader.source.context, offset,
-                                                                  reader.window, wanted));
+        reader.windowLength = std::min(wanted,
+                                       reader.source.read(reader.source.context, offset, reader.window, wanted));
         if (reader.windowLength < length)
             return 0;
     }
@@ -45,12 +45,24 @@ int32_t ReadAt(Reader& reader, uint64_t offset, uint8_t* out, size_t length) {
     return 1;
 }
 
-uint32_t Little16(const uint8_t* p) { return p[0] | p[1] << 8; }
-uint32_t Little32(const uint8_t* p) { return Little16(p) | Little16(p + 2) << 16; }
-uint32_t Big16(const uint8_t* p) { return p[0] << 8 | p[1]; }
-uint32_t Big32(const uint8_t* p) { return Big16(p) << 16 | Big16(p + 2); }
-uint32_t Ordered16(const uint8_t* p, bool bigEndian) { return bigEndian ? Big16(p) : Little16(p); }
-uint32_t Ordered32(const uint8_t* p, bool bigEndian) { return bigEndian ? Big32(p) : Little32(p); }
+uint32_t Little16(const uint8_t* p) {
+    return p[0] | p[1] << 8;
+}
+uint32_t Little32(const uint8_t* p) {
+    return Little16(p) | Little16(p + 2) << 16;
+}
+uint32_t Big16(const uint8_t* p) {
+    return p[0] << 8 | p[1];
+}
+uint32_t Big32(const uint8_t* p) {
+    return Big16(p) << 16 | Big16(p + 2);
+}
+uint32_t Ordered16(const uint8_t* p, bool bigEndian) {
+    return bigEndian ? Big16(p) : Little16(p);
+}
+uint32_t Ordered32(const uint8_t* p, bool bigEndian) {
+    return bigEndian ? Big32(p) : Little32(p);
+}
 
 // The size as the BMP layout check reads it.
 int32_t ReadBmpSize(Reader& reader, int64_t& width, int64_t& height) {
@@ -104,7 +116,9 @@ bool IsFrameHeader(uint8_t marker) {
 }
 
 // TEM and RST0-7 stand alone, with no length.
-bool IsStandalone(uint8_t marker) { return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
+bool IsStandalone(uint8_t marker) {
+    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+}
 
 // Walks the marker segments from after SOI to the first frame header.
 int32_t ReadJpegSize(Reader& reader, int64_t& width, int64_t& height, int32_t& orientation) {
@@ -194,11 +208,11 @@ PictureFormat FormatOf(const uint8_t* signature) {
 
 int32_t ReadSize(Reader& reader, PictureFormat format, int64_t& width, int64_t& height, int32_t& orientation) {
     switch (format) {
-        case PictureFormat::Bmp: return ReadBmpSize(reader, width, height);
-        case PictureFormat::Png: return ReadPngSize(reader, width, height);
-        case PictureFormat::Jpeg: return ReadJpegSize(reader, width, height, orientation);
-        case PictureFormat::Gif: return ReadGifSize(reader, width, height);
-        case PictureFormat::Unknown: break;
+    case PictureFormat::Bmp: return ReadBmpSize(reader, width, height);
+    case PictureFormat::Png: return ReadPngSize(reader, width, height);
+    case PictureFormat::Jpeg: return ReadJpegSize(reader, width, height, orientation);
+    case PictureFormat::Gif: return ReadGifSize(reader, width, height);
+    case PictureFormat::Unknown: break;
     }
     return 0;
 }

@@ -41,8 +41,7 @@ bool LoadBmpPixels(HINSTANCE instance, const char* path, SourcePixels& source) {
         source.section = CopyToSection32(loaded, description.bmWidth, description.bmHeight, false, &bits);
     if (loaded)
         DeleteObject(loaded);
-    source.rows = {static_cast<uint8_t*>(bits), description.bmWidth * 4, 4, description.bmWidth,
-                   description.bmHeight};
+    source.rows = {static_cast<uint8_t*>(bits), description.bmWidth * 4, 4, description.bmWidth, description.bmHeight};
     return source.section != nullptr;
 }
 
@@ -55,8 +54,7 @@ bool DecodedPixels(const char* path, SourcePixels& source) {
     return true;
 }
 
-bool LoadSourcePixels(HINSTANCE instance, const char* path, PictureFormat format,
-                      SourcePixels& source) {
+bool LoadSourcePixels(HINSTANCE instance, const char* path, PictureFormat format, SourcePixels& source) {
     if (format == PictureFormat::Bmp)
         return LoadBmpPixels(instance, path, source);
     return DecodedPixels(path, source);
@@ -68,9 +66,8 @@ bool Resample(const PixelRows& source, const PixelRows& target, int32_t orientat
         return ScaleByArea(source, target) != 0;
     const int32_t width = TurnsSideways(orientation) ? target.height : target.width;
     const int32_t height = TurnsSideways(orientation) ? target.width : target.height;
-    const PixelBlock stored(static_cast<uint8_t*>(std::calloc(static_cast<size_t>(width) * 4,
-                                                              static_cast<size_t>(height))),
-                           std::free);
+    const PixelBlock stored(
+        static_cast<uint8_t*>(std::calloc(static_cast<size_t>(width) * 4, static_cast<size_t>(height))), std::free);
     const PixelRows storedRows = {stored.get(), width * 4, 4, width, height};
     if (!stored || !ScaleByArea(source, storedRows))
         return false;
@@ -82,8 +79,8 @@ bool Resample(const PixelRows& source, const PixelRows& target, int32_t orientat
 
 ShownSize ShownSizeOf(const PictureHeader& header, const PictureFit& fit) {
     const bool turned = TurnsSideways(header.orientation);
-    return FitPicture(turned ? header.height : header.width, turned ? header.width : header.height,
-                      fit.dpi, fit.maxWidth, fit.maxHeight, fit.minimumSide);
+    return FitPicture(turned ? header.height : header.width, turned ? header.width : header.height, fit.dpi,
+                      fit.maxWidth, fit.maxHeight, fit.minimumSide);
 }
 
 ShownSize ShownSizeOfFile(const char* path, const PictureFit& fit) {
@@ -93,15 +90,13 @@ ShownSize ShownSizeOfFile(const char* path, const PictureFit& fit) {
     return ShownSizeOf(header, fit);
 }
 
-HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header,
-                         ShownSize shown) {
+HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header, ShownSize shown) {
     SourcePixels source = {{}, nullptr, PixelBlock(nullptr, std::free), nullptr};
     HBITMAP made = nullptr;
     void* bits = nullptr;
     if (LoadSourcePixels(instance, path, header.format, source))
         made = CreateSection32(shown.width, shown.height, false, &bits);
-    const PixelRows target = {static_cast<uint8_t*>(bits), shown.width * 4, 4, shown.width,
-                              shown.height};
+    const PixelRows target = {static_cast<uint8_t*>(bits), shown.width * 4, 4, shown.width, shown.height};
     if (made && !Resample(source.rows, target, header.orientation)) {
         DeleteObject(made);
         made = nullptr;

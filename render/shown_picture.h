@@ -18,5 +18,4 @@ ShownSize ShownSizeOfFile(const char* path, const PictureFit& fit);
 // A new 32-bit section, its rows stored top-down, holding the picture at
 // path resampled by area to shown and turned upright; null when the file
 // does not load.
-HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header,
-                         ShownSize shown);
+HBITMAP MakeShownPicture(HINSTANCE instance, const char* path, const PictureHeader& header, ShownSize shown);

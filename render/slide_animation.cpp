@@ -19,8 +19,7 @@ void DrawTileMoved(HDC canvasDc, const BoardScene& scene, CellPosition at, CellS
                    int32_t offsetY) {
     const PixelPoint start = CellOrigin(at.row, at.column, cell);
     const PixelPoint home = TileSourceOrigin(CellAt(scene.board, at.row, at.column), scene.gridSize, cell);
-    scene.source.DrawTile(canvasDc, start.x + offsetX, start.y + offsetY, home.x, home.y, cell.width,
-                          cell.height);
+    scene.source.DrawTile(canvasDc, start.x + offsetX, start.y + offsetY, home.x, home.y, cell.width, cell.height);
 }
 
 void DrawStrip(HDC canvasDc, const BoardScene& scene, const TileMove& move, CellSize cell, int32_t offsetX,

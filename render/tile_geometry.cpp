@@ -14,8 +14,7 @@ uint8_t Channel(uint32_t colour, int shift) {
 }
 
 uint32_t Colour(uint8_t red, uint8_t green, uint8_t blue) {
-    return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 |
-           static_cast<uint32_t>(blue) << 16;
+    return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 | static_cast<uint32_t>(blue) << 16;
 }
 
 }  // namespace
@@ -56,8 +55,7 @@ int32_t FrameOffset(int32_t frame, int32_t distance) {
     return frame * distance / SLIDE_FRAMES;  // C++ division truncates toward zero
 }
 
-PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow,
-                         CellSize cell) {
+PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow, CellSize cell) {
     const PixelPoint corner = CellOrigin(Smaller(fromRow, toRow), Smaller(fromColumn, toColumn), cell);
     const int32_t columns = fromColumn + toColumn - 2 * Smaller(fromColumn, toColumn) + 1;
     const int32_t rows = fromRow + toRow - 2 * Smaller(fromRow, toRow) + 1;

@@ -49,5 +49,4 @@ int32_t FrameOffset(int32_t frame, int32_t distance);
 
 // The cells that a slide covers: from the from-cell to the to-cell, which lie
 // in one row or one column, both included.
-PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow,
-                         CellSize cell);
+PixelRect SlideRectangle(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow, CellSize cell);

@@ -59,8 +59,8 @@ void ExpectAreaMeans(const PixelRows& source, const PixelRows& target) {
             const uint8_t* out = Pixel(target, x, y);
             for (int c = 0; c < 3; ++c)
                 ASSERT_LE(64 * std::abs(out[c] * area - sums[c]), 33 * area)
-                    << "pixel " << x << "," << y << " channel " << c << " is " << int{out[c]}
-                    << ", the mean " << static_cast<double>(sums[c]) / area;
+                    << "pixel " << x << "," << y << " channel " << c << " is " << int{out[c]} << ", the mean "
+                    << static_cast<double>(sums[c]) / area;
             ASSERT_EQ(out[3], 0) << x << "," << y;
         }
 }
@@ -73,8 +73,8 @@ struct Sizes {
 // kept exactly.
 TEST(AreaScale, EveryPixelIsTheRoundedMeanOfTheAreaItCovers) {
     std::vector<Sizes> cases = {
-        {1, 1, 1, 1}, {5, 3, 5, 3}, {3, 5, 7, 2}, {65535, 1, 7, 1}, {1, 65535, 2, 3}, {3, 2, 65535, 1},
-        {4200, 4200, 300, 300},  // the largest sums: 255 * 4200 * 4200 is past 2^32
+        {1, 1, 1, 1},     {5, 3, 5, 3},     {3, 5, 7, 2},          {65535, 1, 7, 1},
+        {1, 65535, 2, 3}, {3, 2, 65535, 1}, {4200, 4200, 300, 300}  // the largest sums: 255 * 4200 * 4200 is past 2^32
     };
     std::mt19937 random(18);
     std::uniform_int_distribution<int32_t> side(1, 13);
@@ -86,9 +86,8 @@ TEST(AreaScale, EveryPixelIsTheRoundedMeanOfTheAreaItCovers) {
         const int32_t bytesPerPixel = k % 2 ? 4 : 3;
         StoredPicture source = Stored(s.sourceWidth, s.sourceHeight, bytesPerPixel, k / 2 % 2);
         StoredPicture target = Stored(s.targetWidth, s.targetHeight, 4, k / 4 % 2);
-        SCOPED_TRACE(testing::Message() << s.sourceWidth << "x" << s.sourceHeight << " to " << s.targetWidth
-                                        << "x" << s.targetHeight << ", " << bytesPerPixel
-                                        << " bytes, case " << k);
+        SCOPED_TRACE(testing::Message() << s.sourceWidth << "x" << s.sourceHeight << " to " << s.targetWidth << "x"
+                                        << s.targetHeight << ", " << bytesPerPixel << " bytes, case " << k);
         const bool small = int64_t{s.sourceWidth} * s.sourceHeight * s.targetWidth * s.targetHeight < 1 << 20;
         const uint8_t flat[3] = {static_cast<uint8_t>(random()), 255, static_cast<uint8_t>(random())};
         for (bool isFlat : {false, true}) {
@@ -109,10 +108,8 @@ TEST(AreaScale, EveryPixelIsTheRoundedMeanOfTheAreaItCovers) {
 }
 
 TEST(AreaScale, OnePixelCheckerboardsTurnGreyWhereAnAxisIsHalved) {
-    const Sizes cases[] = {
-        {2, 2, 1, 1},   {14, 10, 7, 5}, {3, 2, 2, 1},       {2, 3, 1, 2},     {5, 2, 7, 1},
-        {9, 6, 4, 3},   {4, 9, 2, 13},  {1280, 960, 640, 480}, {65535, 2, 3, 1}, {2, 65534, 1, 7},
-    };
+    const Sizes cases[] = {{2, 2, 1, 1}, {14, 10, 7, 5}, {3, 2, 2, 1},          {2, 3, 1, 2},     {5, 2, 7, 1},
+                           {9, 6, 4, 3}, {4, 9, 2, 13},  {1280, 960, 640, 480}, {65535, 2, 3, 1}, {2, 65534, 1, 7}};
     for (const Sizes& s : cases) {
         StoredPicture source = Stored(s.sourceWidth, s.sourceHeight, 3, true);
         StoredPicture target = Stored(s.targetWidth, s.targetHeight, 4, false);
@@ -126,8 +123,8 @@ TEST(AreaScale, OnePixelCheckerboardsTurnGreyWhereAnAxisIsHalved) {
                 for (int c = 0; c < 3; ++c) {
                     const int value = Pixel(target.rows, x, y)[c];
                     ASSERT_TRUE(value == 127 || value == 128)
-                        << s.sourceWidth << "x" << s.sourceHeight << " to " << s.targetWidth << "x"
-                        << s.targetHeight << ": pixel " << x << "," << y << " is " << value;
+                        << s.sourceWidth << "x" << s.sourceHeight << " to " << s.targetWidth << "x" << s.targetHeight
+                        << ": pixel " << x << "," << y << " is " << value;
                 }
     }
 }

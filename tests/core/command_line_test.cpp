@@ -49,8 +49,7 @@ TEST(CommandLine, EachArgumentIsAFullPathAndThoseThatNameNoFileArePassedOver) {
         {{u"CON", u"nul", u"C:\\x\\COM1", u"lpt9.txt", u"Aux .png", u"conout$", u"\\\\.\\C:\\a.png",
           u"\\\\?\\C:\\a.png", u"COM0", u"CONSOLE.png", u"com10"},
          {u"C:\\Games\\Puzzle\\COM0", u"C:\\Games\\Puzzle\\CONSOLE.png", u"C:\\Games\\Puzzle\\com10"}},
-        {{u"a\u0119\u017c\u0444\u5199.png"}, {u"C:\\Games\\Puzzle\\a\u0119\u017c\u0444\u5199.png"}},
-    };
+        {{u"a\u0119\u017c\u0444\u5199.png"}, {u"C:\\Games\\Puzzle\\a\u0119\u017c\u0444\u5199.png"}}};
     for (const auto& c : cases)
         EXPECT_EQ(Listed(c.arguments), c.paths) << (c.arguments.empty() ? "none" : "a case");
     EXPECT_EQ(Listed({u"b.png"}, u"\\\\srv\\pics\\"), Texts{u"\\\\srv\\pics\\b.png"});
@@ -94,20 +93,18 @@ TEST(PictureHandover, OnlyAListAsTheSecondStartWritesItIsTaken) {
         const void* data;
         size_t bytes;
         int32_t taken;
-    } cases[] = {
-        {PICTURE_HANDOVER_TAG, sent.data() + 1, good.size(), 1},
-        {PICTURE_HANDOVER_TAG + 1, good.data(), good.size(), 0},
-        {PICTURE_HANDOVER_TAG | uint64_t{1} << 32, good.data(), good.size(), 0},
-        {PICTURE_HANDOVER_TAG, nullptr, good.size(), 0},
-        {PICTURE_HANDOVER_TAG, good.data(), 0, 0},
-        {PICTURE_HANDOVER_TAG, odd.data(), odd.size(), 0},
-        {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},  // one NUL at the end
-        {PICTURE_HANDOVER_TAG, good.data(), 18, 0},               // cut inside the first path
-        {PICTURE_HANDOVER_TAG, empty.data(), empty.size(), 0},
-        {PICTURE_HANDOVER_TAG, full.data(), full.size(), 1},
-        {PICTURE_HANDOVER_TAG, over.data(), over.size(), 0},
-        {PICTURE_HANDOVER_TAG, good.data(), size_t{0} - 2, 0},
-    };
+    } cases[] = {{PICTURE_HANDOVER_TAG, sent.data() + 1, good.size(), 1},
+                 {PICTURE_HANDOVER_TAG + 1, good.data(), good.size(), 0},
+                 {PICTURE_HANDOVER_TAG | uint64_t{1} << 32, good.data(), good.size(), 0},
+                 {PICTURE_HANDOVER_TAG, nullptr, good.size(), 0},
+                 {PICTURE_HANDOVER_TAG, good.data(), 0, 0},
+                 {PICTURE_HANDOVER_TAG, odd.data(), odd.size(), 0},
+                 {PICTURE_HANDOVER_TAG, good.data(), good.size() - 2, 0},  // one NUL at the end
+                 {PICTURE_HANDOVER_TAG, good.data(), 18, 0},               // cut inside the first path
+                 {PICTURE_HANDOVER_TAG, empty.data(), empty.size(), 0},
+                 {PICTURE_HANDOVER_TAG, full.data(), full.size(), 1},
+                 {PICTURE_HANDOVER_TAG, over.data(), over.size(), 0},
+                 {PICTURE_HANDOVER_TAG, good.data(), size_t{0} - 2, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(IsPictureHandover(c.tag, c.data, c.bytes), c.taken) << c.tag << " " << c.bytes;
     PictureHandover whole = NewHandover();  // a path, its NUL and the list's fill the block

@@ -83,9 +83,9 @@ TEST_F(Commands, WhenNoPictureLoadsTheCurrentOneIsKeptAndLoadedAgain) {
     NewGame(0);
     EXPECT_EQ(std::string(gameState.picturePath, PICTURE_PATH_SIZE), kept);
     ASSERT_EQ(shell.calls.size(), 8u);
-    EXPECT_EQ(std::set<std::string>(shell.calls.begin(), shell.calls.begin() + 4),
-              (std::set<std::string>{"load C:\\P\\A.BMP", "load C:\\P\\B.BMP", "load C:\\P\\C.BMP",
-                                     "load C:\\P\\D.BMP"}));
+    EXPECT_EQ(
+        std::set<std::string>(shell.calls.begin(), shell.calls.begin() + 4),
+        (std::set<std::string>{"load C:\\P\\A.BMP", "load C:\\P\\B.BMP", "load C:\\P\\C.BMP", "load C:\\P\\D.BMP"}));
     EXPECT_EQ(std::vector<std::string>(shell.calls.begin() + 4, shell.calls.end()),
               (Calls{"load C:\\KEPT.BMP", "fit", "repaint", "menu 0 4 1"}));
 }

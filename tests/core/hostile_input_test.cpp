@@ -35,17 +35,15 @@ int32_t Fits(const std::string& bytes, uint64_t length) {
 // Every kind of file the writer makes, at random sizes: bits, header size,
 // top-down, run-length, colour count in the header.
 std::vector<BitmapLayout> EveryKind(std::mt19937& random) {
-    static const int32_t KINDS[][5] = {
-        {1, 40, 0, 0, -1},  {4, 40, 0, 0, -1},  {8, 40, 0, 0, -1},  {16, 40, 0, 0, -1},
-        {24, 40, 0, 0, -1}, {32, 40, 0, 0, -1}, {24, 40, 1, 0, -1}, {1, 12, 0, 0, -1},
-        {4, 12, 0, 0, -1},  {8, 12, 0, 0, -1},  {24, 12, 0, 0, -1}, {8, 40, 0, 1, -1},
-        {4, 40, 0, 1, -1},  {8, 108, 0, 0, -1}, {32, 124, 0, 0, -1}, {1, 40, 0, 0, 256},
-        {8, 40, 0, 0, 3}};
+    static const int32_t KINDS[][5] = {{1, 40, 0, 0, -1},  {4, 40, 0, 0, -1},  {8, 40, 0, 0, -1},   {16, 40, 0, 0, -1},
+                                       {24, 40, 0, 0, -1}, {32, 40, 0, 0, -1}, {24, 40, 1, 0, -1},  {1, 12, 0, 0, -1},
+                                       {4, 12, 0, 0, -1},  {8, 12, 0, 0, -1},  {24, 12, 0, 0, -1},  {8, 40, 0, 1, -1},
+                                       {4, 40, 0, 1, -1},  {8, 108, 0, 0, -1}, {32, 124, 0, 0, -1}, {1, 40, 0, 0, 256},
+                                       {8, 40, 0, 0, 3}};
     std::vector<BitmapLayout> layouts;
     for (const auto& kind : KINDS) {
         const int32_t width = 1 + static_cast<int32_t>(random() % 120);
-        BitmapLayout layout{width, 1 + static_cast<int32_t>(random() % 120), kind[0], PatternPixel,
-                            kind[2] != 0};
+        BitmapLayout layout{width, 1 + static_cast<int32_t>(random() % 120), kind[0], PatternPixel, kind[2] != 0};
         layout.headerSize = kind[1];
         layout.runLength = kind[3] != 0;
         layout.declaredColours = kind[4];
@@ -64,8 +62,7 @@ TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHolds
             ASSERT_EQ(Fits(bytes, length), 1);
             for (int cut = 0; cut < 100; ++cut) {
                 const uint64_t kept = pixels + random() % (length - pixels);
-                ASSERT_EQ(Fits(bytes, kept), length <= PageEnd(kept) ? 1 : 0)
-                    << kept << " of " << length << " bytes";
+                ASSERT_EQ(Fits(bytes, kept), length <= PageEnd(kept) ? 1 : 0) << kept << " of " << length << " bytes";
             }
         }
 }
@@ -75,7 +72,7 @@ TEST(PictureFileCheck, TakesEveryWholeFileAndACutOneExactlyWhileItsLastPageHolds
 // V4 or V5 one). Each ends on a page that byte-packed rows after a 40-byte header would not reach, and is
 // refused without that page; a row shorter, it ends in a page's last 4 bytes and is taken.
 TEST(PictureFileCheck, HeadersColourTableAndRowPaddingMoveTheEndOfThePixels) {
-    static const int32_t KINDS[][3] = {{1, 12, 0},  {8, 12, 0},  {4, 40, 0},   {8, 40, 0},  {24, 40, 0},
+    static const int32_t KINDS[][3] = {{1, 12, 0},  {8, 12, 0},   {4, 40, 0},  {8, 40, 0},  {24, 40, 0},
                                        {8, 108, 0}, {32, 124, 0}, {32, 40, 1}, {16, 40, 1}, {32, 108, 1}};
     for (const auto& [bits, header, bitFields] : KINDS) {
         BitmapLayout layout{32 / bits, 1, bits, PatternPixel};
@@ -125,8 +122,8 @@ double LeastPixelEnd(const std::string& head) {
 
 TEST(PictureFileCheck, ATakenFileHoldsWhatItsMutatedHeaderDeclares) {
     static const size_t FIELDS[] = {10, 14, 18, 22, 26, 30, 34, 46};  // what sizes the reading
-    static const uint32_t LIMITS[] = {0, 1, 2, 12, 13, 14, 40, 108, 124, 65535, 65536,
-                                      0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+    static const uint32_t LIMITS[] = {0,   1,   2,     12,    13,         14,         40,
+                                      108, 124, 65535, 65536, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
     std::mt19937 random(7);
     std::vector<std::pair<std::string, uint64_t>> files;  // first bytes, length
     for (const BitmapLayout& layout : EveryKind(random)) {
@@ -190,14 +187,12 @@ bool HoldsSolvedArrangement(const Board& board, int32_t n, int32_t lastCell) {
 bool KeepsInvariants(const GameState& record) {
     const int32_t n = record.gridSize, preview = record.previewOn, solved = record.solved;
     const bool flags = (preview == 0 || preview == 1) && (solved == 0 || solved == 1);
-    if (n < 3 || n > 5 || !std::memchr(record.picturePath, '\0', PICTURE_PATH_SIZE) || !flags ||
-        preview + solved > 1)
+    if (n < 3 || n > 5 || !std::memchr(record.picturePath, '\0', PICTURE_PATH_SIZE) || !flags || preview + solved > 1)
         return false;
     if (solved)
         return HoldsSolvedArrangement(record.board, n, n * n - 1);
     if (preview)
-        return HoldsSolvedArrangement(record.board, n, EMPTY_CELL) &&
-               SlidesCanSolve(record.savedBoard, n);
+        return HoldsSolvedArrangement(record.board, n, EMPTY_CELL) && SlidesCanSolve(record.savedBoard, n);
     return SlidesCanSolve(record.board, n);
 }
 
@@ -244,7 +239,7 @@ TEST(RestoredRecordCheck, TakesExactlyTheRecordsThatKeepEveryInvariantAsStoredAn
         GameState expected = taken ? record : DEFAULT_GAME_STATE;
         expected.soundOn = record.soundOn;
         expected.gridSize = taken || (record.gridSize >= 3 && record.gridSize <= 5) ? record.gridSize
-                                                                                   : DEFAULT_GRID_SIZE;
+                                                                                    : DEFAULT_GRID_SIZE;
         ASSERT_EQ(std::memcmp(&restored, &expected, sizeof expected), 0) << "case " << i;
     }
     gameState = saved;

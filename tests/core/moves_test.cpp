@@ -22,7 +22,7 @@ const std::vector<int32_t> GAP_TOP_LEFT = {X, 1, 2, 3, 4, 5, 6, 7, 0};
 struct MoveCase {
     const char* what;
     std::vector<int32_t> before;
-    CellPosition clicked;  // column, row
+    CellPosition clicked;        // column, row
     std::vector<int32_t> after;  // empty: the move is refused and the board stays
     Calls calls;
     int32_t previewOn = 0, solved = 0, soundOn = 1;
@@ -40,12 +40,24 @@ const MoveCase MOVES[] = {
     {"gap above", GAP_IN_THE_MIDDLE, {1, 2}, {0, 1, 2, 3, 7, 5, 6, X, 4}, {MOVE_SOUND, "slide 7 1,2->1,1"}},
     {"silent move", GAP_IN_THE_MIDDLE, {1, 2}, {0, 1, 2, 3, 7, 5, 6, X, 4}, {"slide 7 1,2->1,1"}, 0, 0, 0},
     {"leaving the solved arrangement", SOLVED_3, {1, 2}, {0, 1, 2, 3, 4, 5, 6, X, 7}, {MOVE_SOUND, "slide 7 1,2->2,2"}},
-    {"winning move", {0, 1, 2, 3, 4, X, 6, 7, 5}, {2, 2}, {0, 1, 2, 3, 4, 5, 6, 7, 8},
+    {"winning move",
+     {0, 1, 2, 3, 4, X, 6, 7, 5},
+     {2, 2},
+     {0, 1, 2, 3, 4, 5, 6, 7, 8},
      {MOVE_SOUND, "slide 5 2,2->2,1", "repaint", WIN_SOUND}},
-    {"winning strip", {0, 1, 2, 3, 4, 5, X, 6, 7}, {2, 2}, {0, 1, 2, 3, 4, 5, 6, 7, 8},
+    {"winning strip",
+     {0, 1, 2, 3, 4, 5, X, 6, 7},
+     {2, 2},
+     {0, 1, 2, 3, 4, 5, 6, 7, 8},
      {MOVE_SOUND, "slide 7 2,2->0,2", "repaint", WIN_SOUND}},
-    {"silent win", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, X, 14}, {3, 3},
-     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {"slide 14 3,3->2,3", "repaint"}, 0, 0, 0},
+    {"silent win",
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, X, 14},
+     {3, 3},
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
+     {"slide 14 3,3->2,3", "repaint"},
+     0,
+     0,
+     0},
 };
 
 TEST(MoveRule, ATileInTheGapsLineSlidesInAfterItsSoundAndTheWinRepaintsBeforeItsSound) {
@@ -57,8 +69,7 @@ TEST(MoveRule, ATileInTheGapsLineSlidesInAfterItsSoundAndTheWinRepaintsBeforeIts
         gameState.solved = c.solved;
         gameState.soundOn = c.soundOn;
         TryMoveTile(c.clicked.column, c.clicked.row);
-        EXPECT_EQ(Cells(gameState.board), Cells(BoardOf(c.after.empty() ? c.before : c.after, c.outside)))
-            << c.what;
+        EXPECT_EQ(Cells(gameState.board), Cells(BoardOf(c.after.empty() ? c.before : c.after, c.outside))) << c.what;
         EXPECT_EQ(shell.calls, c.calls) << c.what;
         const bool won = std::count(c.calls.begin(), c.calls.end(), "repaint") > 0;
         EXPECT_EQ(gameState.solved, won ? 1 : c.solved) << c.what;
@@ -105,7 +116,8 @@ TEST(MoveRule, AClickInTheGapsRowOrColumnSlidesEveryTileBetweenAndAnyOtherClickN
             for (int32_t clickedIndex = 0; clickedIndex < n * n; ++clickedIndex) {
                 const CellPosition gap = {gapIndex % n, gapIndex / n};
                 const CellPosition clicked = {clickedIndex % n, clickedIndex / n};
-                const bool inLine = gapIndex != clickedIndex && (gap.row == clicked.row || gap.column == clicked.column);
+                const bool inLine = gapIndex != clickedIndex &&
+                                    (gap.row == clicked.row || gap.column == clicked.column);
                 const std::string what = "N = " + std::to_string(n) + ", gap " + At(gap) + ", clicked " + At(clicked);
                 ResetShellAndGame();
                 gameState.gridSize = n;
@@ -117,8 +129,8 @@ TEST(MoveRule, AClickInTheGapsRowOrColumnSlidesEveryTileBetweenAndAnyOtherClickN
                 TryMoveTile(clicked.column, clicked.row);
 
                 EXPECT_EQ(Cells(gameState.board), Cells(after)) << what;
-                const std::string slide =
-                    "slide " + std::to_string(CellAt(before, clicked.row, clicked.column)) + " " + At(clicked) + "->" + At(gap);
+                const std::string slide = "slide " + std::to_string(CellAt(before, clicked.row, clicked.column)) + " " +
+                                          At(clicked) + "->" + At(gap);
                 const Calls calls = inLine ? Calls{MOVE_SOUND, slide} : Calls{};
                 EXPECT_EQ(shell.calls, calls) << what;
                 int32_t changed = 0;
@@ -142,14 +154,17 @@ protected:
 TEST_F(PressAndRelease, OnlyAReleaseInTheLastPressedCellMovesItsTile) {
     constexpr int32_t NO_PRESS = -1;
     const Calls slides14 = {MOVE_SOUND, "slide 14 3,3->2,3"};
-    const struct { const char* what; int32_t pressX, pressY, releaseX, releaseY; Calls calls; } clicks[] = {
+    const struct {
+        const char* what;
+        int32_t pressX, pressY, releaseX, releaseY;
+        Calls calls;
+    } clicks[] = {
         {"one point", 350, 350, 350, 350, slides14},
         {"two corners of one cell", 300, 300, 399, 399, slides14},
         {"the strip beyond the grid", 400, 350, 400, 350, {}},
         {"one column, two rows", 250, 50, 250, 250, {}},
         {"two cells that both border the gap", 150, 350, 350, 350, {}},
-        {"a release alone, in the cell pressed before", NO_PRESS, 0, 150, 350, {MOVE_SOUND, "slide 13 1,3->2,3"}},
-    };
+        {"a release alone, in the cell pressed before", NO_PRESS, 0, 150, 350, {MOVE_SOUND, "slide 13 1,3->2,3"}}};
     for (const auto& click : clicks) {  // in order: the press cell outlives its release
         SetUp();
         if (click.pressX != NO_PRESS)

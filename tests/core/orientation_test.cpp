@@ -10,8 +10,9 @@
 namespace {
 
 TEST(Orientation, EachOrientationShowsTheStoredPictureUpright) {
-    const char* const upright[] = {  // rows top down, of the stored rows "abc" over "def"; 0 and 9 count as 1
-        "abc/def/", "abc/def/", "cba/fed/", "fed/cba/", "def/abc/", "ad/be/cf/",
+    const char* const upright[] = {
+        // rows top down, of the stored rows "abc" over "def"; 0 and 9 count as 1
+        "abc/def/",  "abc/def/",  "cba/fed/", "fed/cba/", "def/abc/", "ad/be/cf/",
         "da/eb/fc/",  // a phone photo held upright: stored turned anticlockwise, the sky on the left
         "fc/eb/da/", "cf/be/ad/", "abc/def/"};
     for (int32_t orientation = 0; orientation <= 9; ++orientation) {

@@ -65,14 +65,27 @@ TEST(PictureChoice, NoPictureRepeatsWithinACycleNorTwiceInARow) {
 // match exactly.
 TEST(PictureLookUp, IgnoresTheCaseOfAsciiLettersOnlyAndMatchesWholePaths) {
     ResetShellAndGame();
-    FillCatalogue({"C:\\GRY\\PUZZLE1.BMP", "C:\\ZDJ\xA5" "CIA\\@[PUZZLE].BMP", "C:\\\xC0\\PUZZLE.BMP"});
-    const std::pair<const char*, int32_t> cases[] = {
-        {"c:\\gry\\Puzzle1.bmp", 0},              {"C:\\GRY\\PUZZLE1", -1},
-        {"C:\\GRY\\PUZZLE1.BMPX", -1},            {nullptr, -1},
-        {"c:\\zdj\xA5" "cia\\@[puzzle].bmp", 1},  {"C:\\ZDJ\xB9" "CIA\\@[PUZZLE].BMP", -1},
-        {"C:\\ZDJ\xA5" "CIA\\`{PUZZLE}.BMP", -1}, {"C:|ZDJ\xA5" "CIA|@[PUZZLE].BMP", -1},
-        {"C:\\\xE0\\PUZZLE.BMP", -1},
-    };
+    FillCatalogue({"C:\\GRY\\PUZZLE1.BMP",
+                   "C:\\ZDJ\xA5"
+                   "CIA\\@[PUZZLE].BMP",
+                   "C:\\\xC0\\PUZZLE.BMP"});
+    const std::pair<const char*, int32_t> cases[] = {{"c:\\gry\\Puzzle1.bmp", 0},
+                                                     {"C:\\GRY\\PUZZLE1", -1},
+                                                     {"C:\\GRY\\PUZZLE1.BMPX", -1},
+                                                     {nullptr, -1},
+                                                     {"c:\\zdj\xA5"
+                                                      "cia\\@[puzzle].bmp",
+                                                      1},
+                                                     {"C:\\ZDJ\xB9"
+                                                      "CIA\\@[PUZZLE].BMP",
+                                                      -1},
+                                                     {"C:\\ZDJ\xA5"
+                                                      "CIA\\`{PUZZLE}.BMP",
+                                                      -1},
+                                                     {"C:|ZDJ\xA5"
+                                                      "CIA|@[PUZZLE].BMP",
+                                                      -1},
+                                                     {"C:\\\xE0\\PUZZLE.BMP", -1}};
     for (const auto& [path, index] : cases)
         EXPECT_EQ(FindPicture(path), index) << (path ? path : "null");
     char text[] = "c:\\gry\\puzzle1.bmp `az{ @AZ[ \xB9\xE0\xFF";

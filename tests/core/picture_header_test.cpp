@@ -41,7 +41,9 @@ std::string Seen(File file) {
                                  std::to_string(header.orientation)
                            : " refused");
 }
-std::string Seen(const std::string& bytes) { return Seen(File{bytes, bytes.size()}); }
+std::string Seen(const std::string& bytes) {
+    return Seen(File{bytes, bytes.size()});
+}
 
 std::string Field(uint64_t value, int bytes, bool bigEndian = false) {
     std::string out;
@@ -73,9 +75,9 @@ std::string Frame(uint8_t marker, uint32_t width, uint32_t height) {
 std::string Exif(bool bigEndian, uint32_t orientation, uint32_t ifd = 8, uint32_t entries = 2, uint32_t type = 3,
                  size_t thumbnail = 0) {
     const auto field = [bigEndian](uint32_t value, int bytes) { return Field(value, bytes, bigEndian); };
-    std::string tiff = (bigEndian ? "MM" : "II") + field(42, 2) + field(ifd, 4) + field(entries, 2) +
-                       field(0x010F, 2) + field(2, 2) + field(4, 4) + "Ph\0\0"s + field(0x0112, 2) + field(type, 2) +
-                       field(1, 4) + field(orientation, 2) + Field(0, 6);
+    std::string tiff = (bigEndian ? "MM" : "II") + field(42, 2) + field(ifd, 4) + field(entries, 2) + field(0x010F, 2) +
+                       field(2, 2) + field(4, 4) + "Ph\0\0"s + field(0x0112, 2) + field(type, 2) + field(1, 4) +
+                       field(orientation, 2) + Field(0, 6);
     if (thumbnail > 0)
         tiff += ("\xFF\xD8" + Frame(0xC0, 160, 120) + "\xFF\xD9").append(thumbnail, '\x55');
     return Segment(0xE1, "Exif\0\0"s + tiff);
@@ -94,9 +96,11 @@ std::string Jpeg(const std::string& before, uint32_t width, uint32_t height, uin
 std::string Gif(const char* version, uint32_t width, uint32_t height, uint32_t left = 0, uint32_t top = 0,
                 uint32_t imageWidth = 0, uint32_t imageHeight = 0, const std::string& blocks = "") {
     return version + Field(width, 2) + Field(height, 2) + "\xF1\x00\x00"s + std::string(12, '\x7F') +
-           "\x21\xF9\x04\x01\x00\x00\x02\x00\x21\xFE\x03" "abc\x02" "de\x00"s + blocks + "\x2C" + Field(left, 2) +
-           Field(top, 2) + Field(imageWidth ? imageWidth : width, 2) + Field(imageHeight ? imageHeight : height, 2) +
-           "\x00\x02\x02\x44\x01\x00\x3B"s;
+           "\x21\xF9\x04\x01\x00\x00\x02\x00\x21\xFE\x03"
+           "abc\x02"
+           "de\x00"s +
+           blocks + "\x2C" + Field(left, 2) + Field(top, 2) + Field(imageWidth ? imageWidth : width, 2) +
+           Field(imageHeight ? imageHeight : height, 2) + "\x00\x02\x02\x44\x01\x00\x3B"s;
 }
 
 struct Sample {
@@ -115,8 +119,7 @@ std::vector<Sample> RealFiles() {
          "J 3000x4000 8"},
         {"arithmetic JPEG after DAC", Jpeg(Segment(0xCC, "\x00\x10"s), 50, 40, 0xC9), "J 50x40 1"},
         {"GIF89a", Gif("GIF89a", 320, 240), "G 320x240 1"},
-        {"GIF87a, 0x0 screen", Gif("GIF87a", 0, 0, 0, 0, 30, 20), "G 30x20 1"},
-    };
+        {"GIF87a, 0x0 screen", Gif("GIF87a", 0, 0, 0, 0, 30, 20), "G 30x20 1"}};
     for (Sample& file : files)  // a JPEG's after its frame header, a GIF's after the image descriptor
         if (file.headerEnd == 0)
             file.headerEnd = file.seen[0] == 'J' ? file.bytes.find(SCAN) : file.bytes.size() - 6;
@@ -165,8 +168,7 @@ TEST(PictureHeader, DamagedFilesAreRefusedAndADamagedExifLeavesTheOrientationUpr
         {Bmp(10000, -10000), "B 10000x10000 1"},
         {Png(10000, 10001), "P refused"},
         {Gif("GIF89a", 10, 10, 9990, 9990, 10, 10), "G 10x10 1"},  // the first image's extent counts
-        {Gif("GIF89a", 10, 10, 9991, 9990, 10, 10), "G refused"},
-    };
+        {Gif("GIF89a", 10, 10, 9991, 9990, 10, 10), "G refused"}};
     for (const auto& [bytes, seen] : samples)
         EXPECT_EQ(Seen(bytes), seen) << testing::PrintToString(bytes.substr(0, 40));
 }
@@ -190,9 +192,10 @@ TEST(PictureHeader, MutatedAndCutFilesGiveASizeWithinTheLimitsOrNothing) {
             File mutated{bytes, bytes.size()};
             PictureHeader h;
             const int32_t taken = ReadPictureHeader({&mutated, ReadFile, mutated.length}, h);
-            EXPECT_TRUE(!taken || (h.format != PictureFormat::Unknown && h.width >= 1 && h.height >= 1 &&
-                                   int64_t{h.width} * h.height <= MAX_PICTURE_PIXELS && h.orientation >= 1 &&
-                                   h.orientation <= 8)) << file.name << ", round " << round;
+            EXPECT_TRUE(!taken ||
+                        (h.format != PictureFormat::Unknown && h.width >= 1 && h.height >= 1 &&
+                         int64_t{h.width} * h.height <= MAX_PICTURE_PIXELS && h.orientation >= 1 && h.orientation <= 8))
+                << file.name << ", round " << round;
         }
 }
 

@@ -50,8 +50,7 @@ void StartSound(GameSound sound) {
 }
 
 void AnimateSlide(int32_t fromColumn, int32_t fromRow, int32_t toColumn, int32_t toRow) {
-    Record("slide %d %d,%d->%d,%d", CellAt(gameState.board, fromRow, fromColumn), fromColumn, fromRow, toColumn,
-           toRow);
+    Record("slide %d %d,%d->%d,%d", CellAt(gameState.board, fromRow, fromColumn), fromColumn, fromRow, toColumn, toRow);
 }
 
 uint32_t MonotonicMilliseconds() {
@@ -59,10 +58,13 @@ uint32_t MonotonicMilliseconds() {
 }
 
 void LoadText(int32_t id, char* text, int32_t size) {
-    static const std::map<int32_t, std::string> texts = {
-        {IDS_TITLE, "Zelvany - Puzzle"}, {IDS_MOVES_ONE, "ruch"}, {IDS_MOVES_FEW, "ruchy"},
-        {IDS_MOVES_MANY, "ruchów"}, {IDS_CAPTION_RECORD, "rekord"}, {IDS_CAPTION_SOLVED, "ułożone"},
-        {IDS_CAPTION_NEW_RECORD, "nowy rekord"}};
+    static const std::map<int32_t, std::string> texts = {{IDS_TITLE, "Zelvany - Puzzle"},
+                                                         {IDS_MOVES_ONE, "ruch"},
+                                                         {IDS_MOVES_FEW, "ruchy"},
+                                                         {IDS_MOVES_MANY, "ruchów"},
+                                                         {IDS_CAPTION_RECORD, "rekord"},
+                                                         {IDS_CAPTION_SOLVED, "ułożone"},
+                                                         {IDS_CAPTION_NEW_RECORD, "nowy rekord"}};
     const auto found = texts.find(id);
     std::snprintf(text, size, "%s", found == texts.end() ? "" : found->second.c_str());
 }

@@ -19,9 +19,9 @@ struct RecordingShell {
     Calls calls;
     std::set<std::string> loadable;  // the paths LoadBothPictures takes
     PictureSize pictureSize{400, 400};
-    Board repainted{};  // gameState.board at the last RepaintBoard
-    uint32_t now = 0;  // MonotonicMilliseconds
-    std::string caption;  // the last ShowCaption; LoadText gives the program's own texts
+    Board repainted{};        // gameState.board at the last RepaintBoard
+    uint32_t now = 0;         // MonotonicMilliseconds
+    std::string caption;      // the last ShowCaption; LoadText gives the program's own texts
     uint32_t timerDelay = 0;  // of the last SetClockTimer
 };
 

@@ -21,19 +21,38 @@ std::string ScoreText(uint32_t moves, uint32_t playMs) {
 
 TEST(ScoreText, TheWordAgreesWithTheNumberAndTheTimeShowsHoursFromAnHourOn) {
     // 0 to 129, ten a row: 1 "ruch", 2 "ruchy", 5 "ruchów".
-    const std::string words = "5122255555" "5555555555" "5522255555" "5522255555" "5522255555" "5522255555"
-                              "5522255555" "5522255555" "5522255555" "5522255555" "5522255555" "5555555555"
-                              "5522255555";
+    const std::string words =
+        "5122255555"
+        "5555555555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5522255555"
+        "5555555555"
+        "5522255555";
     const char* const names[] = {"", "ruch", "ruchy", "", "", "ruchów"};
     for (uint32_t n = 0; n < words.size(); ++n)
         EXPECT_EQ(ScoreText(n, 0), std::to_string(n) + " " + names[words[n] - '0'] + ", 0:00");
-    const struct { uint32_t moves, playMs; const char* text; } rows[] = {
-        {1001, 0, "1001 ruchów, 0:00"}, {1013, 0, "1013 ruchów, 0:00"}, {4294967294u, 0, "4294967294 ruchy, 0:00"},
-        {2, 999, "2 ruchy, 0:00"}, {2, 59999, "2 ruchy, 0:59"},
-        {2, 60000, "2 ruchy, 1:00"}, {2, 600000, "2 ruchy, 10:00"}, {2, 3599999, "2 ruchy, 59:59"},
-        {2, 3600000, "2 ruchy, 1:00:00"}, {2, 3661000, "2 ruchy, 1:01:01"}, {2, 36005000, "2 ruchy, 10:00:05"},
-        {2, MAX_PLAY_MS, "2 ruchy, 999:59:59"},
-    };
+    const struct {
+        uint32_t moves, playMs;
+        const char* text;
+    } rows[] = {{1001, 0, "1001 ruchów, 0:00"},
+                {1013, 0, "1013 ruchów, 0:00"},
+                {4294967294u, 0, "4294967294 ruchy, 0:00"},
+                {2, 999, "2 ruchy, 0:00"},
+                {2, 59999, "2 ruchy, 0:59"},
+                {2, 60000, "2 ruchy, 1:00"},
+                {2, 600000, "2 ruchy, 10:00"},
+                {2, 3599999, "2 ruchy, 59:59"},
+                {2, 3600000, "2 ruchy, 1:00:00"},
+                {2, 3661000, "2 ruchy, 1:01:01"},
+                {2, 36005000, "2 ruchy, 10:00:05"},
+                {2, MAX_PLAY_MS, "2 ruchy, 999:59:59"}};
     for (const auto& row : rows)
         EXPECT_EQ(ScoreText(row.moves, row.playMs), row.text);
 }
@@ -92,12 +111,17 @@ TEST_F(Counted, MovesAndTheClockRunFromTheFirstMoveThroughThePreviewToTheWinAndN
 }
 
 TEST_F(Counted, EachRecordOfASizeIsKeptOnItsOwnAndOnlyABetterGameSetsIt) {
-    const struct { int pairs; uint32_t stepMs; GridRecord after; bool newRecord; } games[] = {
-        {2, 5000, {5, 20000}, true},  // the first won game sets both
+    const struct {
+        int pairs;
+        uint32_t stepMs;
+        GridRecord after;
+        bool newRecord;
+    } games[] = {
+        {2, 5000, {5, 20000}, true},   // the first won game sets both
         {1, 12000, {3, 20000}, true},  // fewer moves, longer
-        {3, 3000, {3, 18000}, true},  // more moves, shorter
+        {3, 3000, {3, 18000}, true},   // more moves, shorter
         {1, 9000, {3, 18000}, false},  // as few and as short
-        {4, 4000, {3, 18000}, false},  // worse in both
+        {4, 4000, {3, 18000}, false}   // worse in both
     };
     for (const auto& game : games) {
         PlayToWin(game.pairs, game.stepMs);
@@ -131,23 +155,25 @@ TEST_F(Counted, AStoredScoreCountsOnlyTheRecordItNamesAndADamagedOneIsPassedOver
     const StoredScore stored = PackScore(score, record);
     GameState otherRecord = record;
     otherRecord.picturePath[200] ^= 1;
-    const struct { const char* what; void (*damage)(StoredScore&); const GameState* record; const char* kept; }
-        cases[] = {
-            {"as stored", [](StoredScore&) {}, &record, "3 2000 counted 1 4000"},
-            {"for another record", [](StoredScore&) {}, &otherRecord, "3 2000"},
-            {"naming another record", [](StoredScore& s) { s.recordMark[1] ^= 1; }, &record, "3 2000"},
-            {"with no record read", [](StoredScore&) {}, nullptr, "3 2000"},
-            {"with no count kept", [](StoredScore& s) { s.countFlags = s.moves = s.playMs = 0; }, &record, "3 2000"},
-            {"of another version", [](StoredScore& s) { s.version = 2; }, &record, "0 0"},
-            {"with an unknown flag", [](StoredScore& s) { s.countFlags |= 4; }, &record, "0 0"},
-            {"no count but moves", [](StoredScore& s) { s.countFlags = 0; }, &record, "0 0"},
-            {"time before a move", [](StoredScore& s) { s.moves = 0; }, &record, "0 0"},
-            {"a record before a move", [](StoredScore& s) { s.moves = s.playMs = 0, s.countFlags = 3; }, &record,
-             "0 0"},
-            {"too long a game", [](StoredScore& s) { s.playMs = MAX_PLAY_MS + 1; }, &record, "0 0"},
-            {"a time without moves", [](StoredScore& s) { s.records[2].shortestMs = 1; }, &record, "0 0"},
-            {"too long a record", [](StoredScore& s) { s.records[0].shortestMs = MAX_PLAY_MS + 1; }, &record, "0 0"},
-        };
+    const struct {
+        const char* what;
+        void (*damage)(StoredScore&);
+        const GameState* record;
+        const char* kept;
+    } cases[] = {
+        {"as stored", [](StoredScore&) {}, &record, "3 2000 counted 1 4000"},
+        {"for another record", [](StoredScore&) {}, &otherRecord, "3 2000"},
+        {"naming another record", [](StoredScore& s) { s.recordMark[1] ^= 1; }, &record, "3 2000"},
+        {"with no record read", [](StoredScore&) {}, nullptr, "3 2000"},
+        {"with no count kept", [](StoredScore& s) { s.countFlags = s.moves = s.playMs = 0; }, &record, "3 2000"},
+        {"of another version", [](StoredScore& s) { s.version = 2; }, &record, "0 0"},
+        {"with an unknown flag", [](StoredScore& s) { s.countFlags |= 4; }, &record, "0 0"},
+        {"no count but moves", [](StoredScore& s) { s.countFlags = 0; }, &record, "0 0"},
+        {"time before a move", [](StoredScore& s) { s.moves = 0; }, &record, "0 0"},
+        {"a record before a move", [](StoredScore& s) { s.moves = s.playMs = 0, s.countFlags = 3; }, &record, "0 0"},
+        {"too long a game", [](StoredScore& s) { s.playMs = MAX_PLAY_MS + 1; }, &record, "0 0"},
+        {"a time without moves", [](StoredScore& s) { s.records[2].shortestMs = 1; }, &record, "0 0"},
+        {"too long a record", [](StoredScore& s) { s.records[0].shortestMs = MAX_PLAY_MS + 1; }, &record, "0 0"}};
     for (const auto& c : cases) {
         StoredScore value = stored;
         c.damage(value);

@@ -20,8 +20,7 @@ TEST(ShuffleWorkedExample, FromGeneratorStateOneAtEachGridSize) {
     } examples[] = {
         {3, 304, {0, 4, 6, 1, 7, 5, 2, 3, X}},
         {4, 303, {0, 11, 6, 13, 10, 14, 7, 3, 9, 8, 2, 4, 12, 1, 5, X}},
-        {5, 303, {1, 9, 14, 3, 17, 20, 2, 5, 11, 22, 0, 12, 19, 4, 16, 8, 6, 21, 23, 7, 13, 15, 18, 10, X}},
-    };
+        {5, 303, {1, 9, 14, 3, 17, 20, 2, 5, 11, 22, 0, 12, 19, 4, 16, 8, 6, 21, 23, 7, 13, 15, 18, 10, X}}};
     for (const auto& example : examples) {
         gameState.gridSize = example.n;
         gameState.board = BoardOf({});

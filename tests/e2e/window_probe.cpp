@@ -49,10 +49,9 @@ int main() {
         !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
         return 1;
     HDC screen = GetDC(nullptr);
-    std::printf("client %ld %ld\nwindow %ld %ld %ld %ld\nwork %ld %ld %ld %ld\ndpi %d\n", client.right,
-                client.bottom, outer.left, outer.top, outer.right, outer.bottom, monitor.rcWork.left,
-                monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom,
-                GetDeviceCaps(screen, LOGPIXELSY));
+    std::printf("client %ld %ld\nwindow %ld %ld %ld %ld\nwork %ld %ld %ld %ld\ndpi %d\n", client.right, client.bottom,
+                outer.left, outer.top, outer.right, outer.bottom, monitor.rcWork.left, monitor.rcWork.top,
+                monitor.rcWork.right, monitor.rcWork.bottom, GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
     RECT link = {};
     HWND about = FindWindowA("#32770", "Zelvany - Puzzle");

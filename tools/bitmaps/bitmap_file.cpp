@@ -124,8 +124,7 @@ std::string RunLengthRows(const BitmapLayout& layout, const std::vector<Colour>&
         for (int32_t x = 0; x < layout.width;) {
             const uint32_t index = NearestIndex(table, layout.pixel(x, y));
             int32_t run = 1;
-            while (x + run < layout.width && run < MAX_RUN &&
-                   NearestIndex(table, layout.pixel(x + run, y)) == index)
+            while (x + run < layout.width && run < MAX_RUN && NearestIndex(table, layout.pixel(x + run, y)) == index)
                 ++run;
             bytes += static_cast<char>(run);
             bytes += static_cast<char>(layout.bitsPerPixel == 4 ? index << 4 | index : index);
@@ -158,8 +157,7 @@ uint32_t Compression(const BitmapLayout& layout) {
     return layout.bitsPerPixel == 4 ? BI_RLE4 : BI_RLE8;
 }
 
-void PutInfoHeader(std::string& bytes, const BitmapLayout& layout, size_t tableSize,
-                   size_t pixelBytes) {
+void PutInfoHeader(std::string& bytes, const BitmapLayout& layout, size_t tableSize, size_t pixelBytes) {
     Put32(bytes, static_cast<uint32_t>(layout.width));
     Put32(bytes, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
     Put16(bytes, 1);  // planes
@@ -223,8 +221,7 @@ Colour StoredColour(const BitmapLayout& layout, Colour colour) {
     }
     const std::array<uint32_t, 3> masks = MasksOf(layout);
     const uint32_t packed = PackPixel(masks, colour);
-    return MakeColour(ReadChannel(packed, masks[0]), ReadChannel(packed, masks[1]),
-                      ReadChannel(packed, masks[2]));
+    return MakeColour(ReadChannel(packed, masks[0]), ReadChannel(packed, masks[1]), ReadChannel(packed, masks[2]));
 }
 
 int32_t PixelDataOffset(const BitmapLayout& layout) {
@@ -268,8 +265,7 @@ bool WriteBitmapFile(const std::string& path, const BitmapLayout& layout) {
 }
 
 Colour PatternPixel(int32_t x, int32_t y) {
-    return MakeColour(static_cast<uint32_t>(x * 7 + y * 3) & 0xFF,
-                      static_cast<uint32_t>(y * 11 + x / 3) & 0xFF,
+    return MakeColour(static_cast<uint32_t>(x * 7 + y * 3) & 0xFF, static_cast<uint32_t>(y * 11 + x / 3) & 0xFF,
                       static_cast<uint32_t>(x * 5 ^ y * 13) & 0xFF);
 }
 

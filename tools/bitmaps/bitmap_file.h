@@ -19,20 +19,26 @@ using PixelFunction = std::function<Colour(int32_t x, int32_t y)>;
 constexpr Colour MakeColour(uint32_t red, uint32_t green, uint32_t blue) {
     return red | green << 8 | blue << 16;
 }
-constexpr uint32_t RedOf(Colour colour) { return colour & 0xFF; }
-constexpr uint32_t GreenOf(Colour colour) { return colour >> 8 & 0xFF; }
-constexpr uint32_t BlueOf(Colour colour) { return colour >> 16 & 0xFF; }
+constexpr uint32_t RedOf(Colour colour) {
+    return colour & 0xFF;
+}
+constexpr uint32_t GreenOf(Colour colour) {
+    return colour >> 8 & 0xFF;
+}
+constexpr uint32_t BlueOf(Colour colour) {
+    return colour >> 16 & 0xFF;
+}
 
 struct BitmapLayout {
     int32_t width = 1;
     int32_t height = 1;
-    int32_t bitsPerPixel = 24;  // 1, 4, 8, 16 (5-5-5), 24 or 32
-    PixelFunction pixel;        // at 8 bits or fewer: the nearest colour-table entry is stored
-    bool topDown = false;       // rows stored top row first (negative height in the header)
+    int32_t bitsPerPixel = 24;             // 1, 4, 8, 16 (5-5-5), 24 or 32
+    PixelFunction pixel;                   // at 8 bits or fewer: the nearest colour-table entry is stored
+    bool topDown = false;                  // rows stored top row first (negative height in the header)
     std::vector<Colour> colourTable = {};  // at 8 bits or fewer; empty: DefaultColourTable
-    int32_t headerSize = 40;     // 12 (core: no top-down, a full colour table), 40, 108 or 124
-    bool runLength = false;      // RLE8 or RLE4 at 8 or 4 bits, bottom-up: runs of one colour
-    int32_t declaredColours = -1;  // the colour count in an info header; -1: the table's size
+    int32_t headerSize = 40;               // 12 (core: no top-down, a full colour table), 40, 108 or 124
+    bool runLength = false;                // RLE8 or RLE4 at 8 or 4 bits, bottom-up: runs of one colour
+    int32_t declaredColours = -1;          // the colour count in an info header; -1: the table's size
     // Red, green and blue masks of BI_BITFIELDS at 16 or 32 bits, each of 1 to
     // 8 contiguous bits; all zero: BI_RGB.
     std::array<uint32_t, 3> masks = {};

@@ -24,10 +24,16 @@ struct Rgb {
     double r, g, b;
 };
 
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb operator*(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
+Rgb operator+(Rgb a, Rgb b) {
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Rgb operator*(Rgb a, double k) {
+    return {a.r * k, a.g * k, a.b * k};
+}
 
-double Clamp01(double t) { return std::min(1.0, std::max(0.0, t)); }
+double Clamp01(double t) {
+    return std::min(1.0, std::max(0.0, t));
+}
 
 Rgb Mix(Rgb a, Rgb b, double t) {
     t = Clamp01(t);
@@ -60,23 +66,25 @@ uint32_t Byte(double value) {
     return static_cast<uint32_t>(std::lround(std::min(255.0, std::max(0.0, value))));
 }
 
-Colour ToColour(Rgb c) { return MakeColour(Byte(c.r), Byte(c.g), Byte(c.b)); }
+Colour ToColour(Rgb c) {
+    return MakeColour(Byte(c.r), Byte(c.g), Byte(c.b));
+}
 Rgb FromColour(Colour c) {
-    return {static_cast<double>(RedOf(c)), static_cast<double>(GreenOf(c)),
-            static_cast<double>(BlueOf(c))};
+    return {static_cast<double>(RedOf(c)), static_cast<double>(GreenOf(c)), static_cast<double>(BlueOf(c))};
 }
 
 // ------------------------------------------------------------ noise
 
 uint32_t Hash(int32_t x, int32_t y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 0x8DA6B343u ^ static_cast<uint32_t>(y) * 0xD8163841u ^
-                 seed * 0xCB1AB31Fu;
+    uint32_t h = static_cast<uint32_t>(x) * 0x8DA6B343u ^ static_cast<uint32_t>(y) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
     h ^= h >> 13;
     h *= 0x5BD1E995u;
     return h ^ h >> 15;
 }
 
-double HashUnit(int32_t x, int32_t y, uint32_t seed) { return Hash(x, y, seed) / 4294967296.0; }
+double HashUnit(int32_t x, int32_t y, uint32_t seed) {
+    return Hash(x, y, seed) / 4294967296.0;
+}
 
 // Smooth noise in 0..1 with features about one unit apart.
 double ValueNoise(double x, double y, uint32_t seed) {
@@ -107,11 +115,21 @@ struct Point {
     double x, y;
 };
 
-Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
-Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
-Point operator*(Point a, double k) { return {a.x * k, a.y * k}; }
-double Dot(Point a, Point b) { return a.x * b.x + a.y * b.y; }
-double Length(Point p) { return std::hypot(p.x, p.y); }
+Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Point operator-(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+Point operator*(Point a, double k) {
+    return {a.x * k, a.y * k};
+}
+double Dot(Point a, Point b) {
+    return a.x * b.x + a.y * b.y;
+}
+double Length(Point p) {
+    return std::hypot(p.x, p.y);
+}
 
 Point Rotated(Point p, double angle) {
     const double c = std::cos(angle), s = std::sin(angle);
@@ -165,12 +183,8 @@ std::vector<Polyline> DigitStrokes(int digit) {
     std::vector<Polyline> strokes(1);
     Polyline& line = strokes[0];
     switch (digit) {
-    case 0:
-        AppendArc(line, {0.3, 0.5}, 0.28, 0.48, 0, 2 * PI);
-        break;
-    case 1:
-        line = {{0.1, 0.2}, {0.34, 0.0}, {0.34, 1.0}};
-        break;
+    case 0: AppendArc(line, {0.3, 0.5}, 0.28, 0.48, 0, 2 * PI); break;
+    case 1: line = {{0.1, 0.2}, {0.34, 0.0}, {0.34, 1.0}}; break;
     case 2:
         AppendArc(line, {0.3, 0.28}, 0.27, 0.26, PI, 2 * PI + 0.55);
         line.push_back({0.03, 1.0});
@@ -180,9 +194,7 @@ std::vector<Polyline> DigitStrokes(int digit) {
         AppendArc(line, {0.3, 0.26}, 0.24, 0.24, PI + 0.5, 2 * PI + PI / 2);
         AppendArc(line, {0.3, 0.74}, 0.28, 0.26, -PI / 2, PI - 0.45);
         break;
-    case 4:
-        line = {{0.46, 1.0}, {0.46, 0.0}, {0.02, 0.7}, {0.6, 0.7}};
-        break;
+    case 4: line = {{0.46, 1.0}, {0.46, 0.0}, {0.02, 0.7}, {0.6, 0.7}}; break;
     case 5:
         line = {{0.56, 0.0}, {0.12, 0.0}};
         AppendArc(line, {0.3, 0.68}, 0.28, 0.3, -2.3, 2.6);
@@ -192,9 +204,7 @@ std::vector<Polyline> DigitStrokes(int digit) {
         strokes.emplace_back();
         AppendArc(strokes[1], {0.3, 0.72}, 0.27, 0.27, 0, 2 * PI);
         break;
-    case 7:
-        line = {{0.02, 0.0}, {0.6, 0.0}, {0.2, 1.0}};
-        break;
+    case 7: line = {{0.02, 0.0}, {0.6, 0.0}, {0.2, 1.0}}; break;
     case 8:
         AppendArc(line, {0.3, 0.25}, 0.22, 0.24, 0, 2 * PI);
         strokes.emplace_back();
@@ -294,9 +304,7 @@ private:
     static double Relief(double u, double v, uint32_t seed) {
         double sum = 0, weight = 0.5;
         for (int i = 0; i < 4; ++i, weight *= 0.5)
-            sum +=
-                weight *
-                (1 - std::fabs(2 * ValueNoise(u * 9 * (1 << i), v * 7 * (1 << i), seed + 50 + i) - 1));
+            sum += weight * (1 - std::fabs(2 * ValueNoise(u * 9 * (1 << i), v * 7 * (1 << i), seed + 50 + i) - 1));
         return sum;
     }
 
@@ -323,8 +331,7 @@ private:
         const double distance = Length(p - sun);
         sky = Mix(sky, {255, 226, 160}, 0.75 * std::exp(-distance / 55));
         sky = Mix(sky, {255, 246, 214}, SmoothStep(24, 21, distance));
-        const double streaks =
-            Fbm(u * 3.2, v * 16, 5, 6) * SmoothStep(0.05, 0.2, t) * SmoothStep(0.75, 0.45, t);
+        const double streaks = Fbm(u * 3.2, v * 16, 5, 6) * SmoothStep(0.05, 0.2, t) * SmoothStep(0.75, 0.45, t);
         const double cloud = SmoothStep(0.5, 0.68, streaks);
         const Rgb cloudColour = Mix({255, 176, 140}, {112, 70, 128}, 1.2 - t * 1.6);
         sky = Mix(sky, cloudColour, cloud * 0.9);
@@ -336,8 +343,7 @@ private:
         for (const Point& at : birds) {
             const Point c{at.x * width_, at.y * height_};
             const double span = 7;
-            if (SegmentDistance(p, c + Point{-span, -3}, c) < 1.0 ||
-                SegmentDistance(p, c, c + Point{span, -3}) < 1.0)
+            if (SegmentDistance(p, c + Point{-span, -3}, c) < 1.0 || SegmentDistance(p, c, c + Point{span, -3}) < 1.0)
                 return true;
         }
         return false;
@@ -382,13 +388,11 @@ private:
         struct Pine {
             double u, height, halfWidth;
         };
-        static const Pine pines[] = {{0.03, 0.47, 34},  {0.1, 0.37, 28},   {0.16, 0.3, 22},
-                                     {0.215, 0.22, 16}, {0.975, 0.42, 30}, {0.915, 0.31, 24},
-                                     {0.865, 0.22, 17}};
+        static const Pine pines[] = {{0.03, 0.47, 34},  {0.1, 0.37, 28},   {0.16, 0.3, 22},  {0.215, 0.22, 16},
+                                     {0.975, 0.42, 30}, {0.915, 0.31, 24}, {0.865, 0.22, 17}};
         for (const Pine& pine : pines) {
             const double baseV = (pine.u < 0.5 ? LeftBank(pine.u) : RightBank(pine.u)) + 0.01;
-            const double t =
-                (baseV * height_ - p.y) / (pine.height * height_);  // 0 at the foot, 1 at the tip
+            const double t = (baseV * height_ - p.y) / (pine.height * height_);  // 0 at the foot, 1 at the tip
             if (t < 0 || t > 1)
                 continue;
             const double dx = std::fabs(p.x - pine.u * width_);
@@ -409,17 +413,13 @@ private:
 
 // The sixteen colours of the window: lead, then the glass.
 const std::vector<Colour> GLASS_TABLE = {
-    MakeColour(0, 0, 0),       MakeColour(24, 58, 160),   MakeColour(84, 148, 222),
-    MakeColour(176, 22, 42),   MakeColour(230, 104, 138), MakeColour(238, 150, 28),
-    MakeColour(252, 214, 78),  MakeColour(22, 128, 72),   MakeColour(128, 196, 92),
-    MakeColour(112, 52, 156),  MakeColour(40, 176, 176),  MakeColour(228, 226, 200),
-    MakeColour(176, 196, 214), MakeColour(232, 104, 40),  MakeColour(252, 246, 228),
-    MakeColour(14, 24, 84),
+    MakeColour(0, 0, 0),       MakeColour(24, 58, 160),  MakeColour(84, 148, 222),  MakeColour(176, 22, 42),
+    MakeColour(230, 104, 138), MakeColour(238, 150, 28), MakeColour(252, 214, 78),  MakeColour(22, 128, 72),
+    MakeColour(128, 196, 92),  MakeColour(112, 52, 156), MakeColour(40, 176, 176),  MakeColour(228, 226, 200),
+    MakeColour(176, 196, 214), MakeColour(232, 104, 40), MakeColour(252, 246, 228), MakeColour(14, 24, 84),
 };
 
-enum Glass {
-    LEAD, BLUE, SKY, RUBY, ROSE, AMBER, GOLD, EMERALD, LEAF, VIOLET, TEAL, PALE, MIST, ORANGE, WHITE, NIGHT
-};
+enum Glass { LEAD, BLUE, SKY, RUBY, ROSE, AMBER, GOLD, EMERALD, LEAF, VIOLET, TEAL, PALE, MIST, ORANGE, WHITE, NIGHT };
 
 class RoseWindow {
 public:
@@ -462,8 +462,7 @@ private:
 
     // Quarry glass: pale diamonds, a green one now and then, a flower roundel in each corner.
     int CornerPiece(Point p) const {
-        const Point corners[] = {
-            {90, 90}, {width_ - 90, 90}, {90, height_ - 90}, {width_ - 90, height_ - 90}};
+        const Point corners[] = {{90, 90}, {width_ - 90, 90}, {90, height_ - 90}, {width_ - 90, height_ - 90}};
         for (const Point& corner : corners)
             if (Length(p - corner) < 44)
                 return FlowerPiece(p - corner);
@@ -534,13 +533,9 @@ private:
         case PETAL:
             return InShape(EllipseValue(local, {0, 0}, 0.115 * radius, 0.09 * radius), 0.115 * radius,
                            odd ? BLUE : RUBY, TEAL);
-        case ROUNDEL:
-            return InShape(Length(local) / (0.075 * radius), 0.075 * radius, WHITE,
-                           odd ? AMBER : EMERALD);
-        case LANCET:
-            return LancetPiece(local, radius, odd ? SKY : VIOLET);
-        default:
-            return InShape(Length(local) / (0.05 * radius), 0.05 * radius, odd ? GOLD : ROSE, BLUE);
+        case ROUNDEL: return InShape(Length(local) / (0.075 * radius), 0.075 * radius, WHITE, odd ? AMBER : EMERALD);
+        case LANCET: return LancetPiece(local, radius, odd ? SKY : VIOLET);
+        default: return InShape(Length(local) / (0.05 * radius), 0.05 * radius, odd ? GOLD : ROSE, BLUE);
         }
     }
 
@@ -558,8 +553,7 @@ private:
         const double tip = 0.1 * radius;
         double edge = halfWidth;
         if (local.x > spring)
-            edge = halfWidth *
-                   std::sqrt(std::max(0.0, 1 - std::pow((local.x - spring) / (tip - spring), 2)));
+            edge = halfWidth * std::sqrt(std::max(0.0, 1 - std::pow((local.x - spring) / (tip - spring), 2)));
         const double outside = std::max({std::fabs(local.y) - edge, foot - local.x, local.x - tip});
         if (std::fabs(outside) < 1.6)
             return LEAD;
@@ -616,8 +610,7 @@ private:
         if (HandsCover(p - Point{2.5, 3.5}))
             face = face * 0.72;
         face = HandColour(p, face);
-        const double glare =
-            SmoothStep(0.25, 0.0, std::fabs(Dot(d * (1 / radius_), Point{0.7, 0.7}) + 0.35));
+        const double glare = SmoothStep(0.25, 0.0, std::fabs(Dot(d * (1 / radius_), Point{0.7, 0.7}) + 0.35));
         return Mix(face, {255, 255, 255}, glare * 0.18 * SmoothStep(0.88, 0.5, r / radius_));
     }
 
@@ -721,8 +714,7 @@ private:
         const double horizon = HorizonY(p.x);
         const double hills = height_ * 0.745 + 6 * Fbm(p.x / 40, 8.5, 73, 4);
         if (p.y < hills)
-            return Mix({96, 140, 128}, {150, 184, 188},
-                       0.5 + 0.5 * (hills - p.y) / (hills - horizon + 1));
+            return Mix({96, 140, 128}, {150, 184, 188}, 0.5 + 0.5 * (hills - p.y) / (hills - horizon + 1));
         const double depth = 60 / (p.y - height_ * 0.72);  // distance of the ground seen at this row
         const Point ground{(p.x - width_ / 2) * depth / 35, depth};
         const auto [cell, border] = NearestPlot(ground * 1.3);
@@ -740,8 +732,7 @@ private:
     // The plot a ground point lies in (cells of irregular shape around scattered
     // centres), and how far the point is from the plot's edge.
     static std::pair<uint32_t, double> NearestPlot(Point ground) {
-        const int32_t ix = static_cast<int32_t>(std::floor(ground.x)),
-                      iz = static_cast<int32_t>(std::floor(ground.y));
+        const int32_t ix = static_cast<int32_t>(std::floor(ground.x)), iz = static_cast<int32_t>(std::floor(ground.y));
         double nearest = 1e9, second = 1e9;
         uint32_t cell = 0;
         for (int32_t dz = -1; dz <= 1; ++dz)
@@ -792,8 +783,7 @@ private:
 
     static bool DrawBasket(Point l, double pixel, Rgb& colour) {
         if (std::fabs(l.x) < 0.2 && l.y > 1.92 && l.y < 2.25) {
-            const bool weave =
-                std::fmod((l.y - 1.92) / pixel, 4) < 1 || std::fmod((l.x + 0.2) / pixel, 5) < 1;
+            const bool weave = std::fmod((l.y - 1.92) / pixel, 4) < 1 || std::fmod((l.x + 0.2) / pixel, 5) < 1;
             colour = weave ? Rgb{96, 60, 28} : Rgb{150, 104, 54};
             return true;
         }
@@ -812,9 +802,7 @@ private:
 
 class Reef {
 public:
-    Reef(double width, double height) : width_(width), height_(height) {
-        GrowCoral({300, 372}, -PI / 2, 62, 9, 4);
-    }
+    Reef(double width, double height) : width_(width), height_(height) { GrowCoral({300, 372}, -PI / 2, 62, 9, 4); }
 
     Rgb operator()(Point p) const {
         Rgb colour = Water(p);
@@ -825,8 +813,7 @@ public:
             return colour;
         if (InBranchCoral(p))
             return Rgb{242, 96, 112} * (0.85 + 0.25 * Fbm(p.x / 4, p.y / 4, 13, 2));
-        if (InBrainCoral(p, colour) || InSeaFan(p, colour) || InWeed(p, colour) ||
-            InStarfish(p, colour))
+        if (InBrainCoral(p, colour) || InSeaFan(p, colour) || InWeed(p, colour) || InStarfish(p, colour))
             return colour;
         if (InRock(p))
             return Rgb{98, 84, 112} * (0.7 + 0.5 * Fbm(p.x / 14, p.y / 14, 19, 4));
@@ -841,16 +828,14 @@ private:
         Rgb water = Gradient({{0, {124, 222, 232}}, {0.45, {30, 142, 192}}, {1, {10, 56, 112}}}, v);
         const double ray = std::pow(ValueNoise((p.x + p.y * 0.45) / 26, 0.5, 29), 3) * (1 - v);
         water = Mix(water, {200, 246, 250}, ray * 0.55);
-        const double caustic =
-            SmoothStep(0.06, 0.0, v) * SmoothStep(0.55, 0.7, Fbm(p.x / 12, p.y / 5, 37, 3));
+        const double caustic = SmoothStep(0.06, 0.0, v) * SmoothStep(0.55, 0.7, Fbm(p.x / 12, p.y / 5, 37, 3));
         return Mix(water, {236, 252, 255}, caustic);
     }
 
     double SandTop(double x) const { return height_ * 0.82 + 14 * Fbm(x / 110, 1.5, 41, 4) - 7; }
 
     Rgb Sand(Point p) const {
-        const double ripple =
-            0.5 + 0.5 * std::sin(p.x / 7 + 6 * Fbm(p.x / 60, p.y / 20, 43, 3) + p.y / 3);
+        const double ripple = 0.5 + 0.5 * std::sin(p.x / 7 + 6 * Fbm(p.x / 60, p.y / 20, 43, 3) + p.y / 3);
         Rgb sand = Mix({222, 202, 150}, {184, 160, 112}, ripple * 0.6);
         if (HashUnit(static_cast<int32_t>(p.x), static_cast<int32_t>(p.y), 47) > 0.985)
             sand = sand * 0.7;
@@ -951,8 +936,7 @@ private:
             if (r > radius)
                 continue;
             const bool shine = Length(p - centre + Point{radius * 0.35, radius * 0.35}) < radius * 0.3;
-            colour =
-                shine || r > radius - 1.2 ? Rgb{236, 250, 255} : Mix(colour, {190, 236, 246}, 0.35);
+            colour = shine || r > radius - 1.2 ? Rgb{236, 250, 255} : Mix(colour, {190, 236, 246}, 0.35);
             return true;
         }
         return false;
@@ -1040,7 +1024,9 @@ Image Render(int32_t width, int32_t height, int32_t samples, const Scene& scene)
     return image;
 }
 
-uint32_t Channel(Colour colour, int channel) { return colour >> (8 * channel) & 0xFF; }
+uint32_t Channel(Colour colour, int channel) {
+    return colour >> (8 * channel) & 0xFF;
+}
 
 struct ColourBox {
     std::vector<Colour> colours;
@@ -1080,18 +1066,16 @@ std::vector<Colour> MedianCutTable(const Image& image, size_t size) {
         all.push_back(ToColour(pixel));
     std::vector<ColourBox> boxes{Measured(all)};
     while (boxes.size() < size) {
-        auto widest =
-            std::max_element(boxes.begin(), boxes.end(), [](const ColourBox& a, const ColourBox& b) {
-                return a.spread * a.colours.size() < b.spread * b.colours.size();
-            });
+        auto widest = std::max_element(boxes.begin(), boxes.end(), [](const ColourBox& a, const ColourBox& b) {
+            return a.spread * a.colours.size() < b.spread * b.colours.size();
+        });
         if (widest->spread == 0)
             break;
         std::vector<Colour> colours = std::move(widest->colours);
         const int channel = widest->widest;
         const auto middle = colours.begin() + static_cast<std::ptrdiff_t>(colours.size() / 2);
-        std::nth_element(colours.begin(), middle, colours.end(), [channel](Colour a, Colour b) {
-            return Channel(a, channel) < Channel(b, channel);
-        });
+        std::nth_element(colours.begin(), middle, colours.end(),
+                         [channel](Colour a, Colour b) { return Channel(a, channel) < Channel(b, channel); });
         *widest = Measured(std::vector<Colour>(colours.begin(), middle));
         boxes.push_back(Measured(std::vector<Colour>(middle, colours.end())));
     }
@@ -1136,8 +1120,7 @@ bool WriteSample(const std::string& directory, const Sample& sample) {
         std::fprintf(stderr, "make_samples: cannot write %s\n", path.c_str());
         return false;
     }
-    std::printf("%s: %dx%d, %d bits per pixel\n", path.c_str(), sample.width, sample.height,
-                sample.bitsPerPixel);
+    std::printf("%s: %dx%d, %d bits per pixel\n", path.c_str(), sample.width, sample.height, sample.bitsPerPixel);
     return true;
 }
 
@@ -1155,10 +1138,8 @@ int main(int argc, char** argv) {
     }
     // Sizes from 300 to 800 pixels; the lake's sides are multiples of neither 3, 4 nor 5.
     const Sample samples[] = {
-        {"Puzzle1.bmp", 637, 491, 8, Make<MountainLake>()},
-        {"Puzzle2.bmp", 800, 600, 4, Make<RoseWindow>()},
-        {"Puzzle3.bmp", 300, 300, 24, Make<WallClock>()},
-        {"Puzzle4.bmp", 300, 360, 32, Make<Balloons>()},
+        {"Puzzle1.bmp", 637, 491, 8, Make<MountainLake>()}, {"Puzzle2.bmp", 800, 600, 4, Make<RoseWindow>()},
+        {"Puzzle3.bmp", 300, 300, 24, Make<WallClock>()},   {"Puzzle4.bmp", 300, 360, 32, Make<Balloons>()},
         {"Puzzle5.bmp", 560, 420, 8, Make<Reef>()},
     };
     std::error_code ignored;

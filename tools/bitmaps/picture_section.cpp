@@ -17,8 +17,8 @@ HBITMAP PictureSection(const BitmapLayout& layout) {
     std::vector<uint32_t> info((dataOffset - FILE_HEADER_SIZE) / 4);
     std::memcpy(info.data(), file.data() + FILE_HEADER_SIZE, info.size() * 4);
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()),
-                                       DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                       nullptr, 0);
     if (section)
         std::memcpy(bits, file.data() + dataOffset, file.size() - static_cast<size_t>(dataOffset));
     return section;

@@ -25,7 +25,7 @@ void RecordAddress(const char* address) {
 }
 
 void DrawLink(HWND dialog, HDC dc, UINT action, UINT state) {
-    DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_LINK, 0, action, state, GetDlgItem(dialog, IDC_LINK), dc,
+    DRAWITEMSTRUCT item = {ODT_BUTTON,          IDC_LINK, 0, action, state, GetDlgItem(dialog, IDC_LINK), dc,
                            RECT{0, 0, 300, 40}, 0};
     SendMessageA(dialog, WM_DRAWITEM, IDC_LINK, reinterpret_cast<LPARAM>(&item));
 }
@@ -58,15 +58,17 @@ LOGFONTW LinkFont(HWND dialog) {
 }
 
 TEST(AboutBox, TheLinkIsBlueRedOnlyWhilePressedAndOpensItsOwnAddress) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
-                                     AboutDialogProc, 0);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc,
+                                     0);
     ASSERT_NE(dialog, nullptr);
-    const struct { const char* name; UINT action, state; Colour shown, absent; } drawings[] = {
-        {"a full redraw", ODA_DRAWENTIRE, ODS_SELECTED, BLUE, RED},
-        {"pressed", ODA_SELECT, ODS_SELECTED, RED, BLUE},
-        {"released", ODA_SELECT, 0, BLUE, RED},
-        {"focused", ODA_FOCUS, ODS_FOCUS, BLUE, RED},
-    };
+    const struct {
+        const char* name;
+        UINT action, state;
+        Colour shown, absent;
+    } drawings[] = {{"a full redraw", ODA_DRAWENTIRE, ODS_SELECTED, BLUE, RED},
+                    {"pressed", ODA_SELECT, ODS_SELECTED, RED, BLUE},
+                    {"released", ODA_SELECT, 0, BLUE, RED},
+                    {"focused", ODA_FOCUS, ODS_FOCUS, BLUE, RED}};
     for (const auto& drawing : drawings) {
         EXPECT_GT(LinkPixels(dialog, drawing.action, drawing.state, drawing.shown), 20) << drawing.name;
         EXPECT_EQ(LinkPixels(dialog, drawing.action, drawing.state, drawing.absent), 0) << drawing.name;

@@ -67,19 +67,12 @@ TEST(MainWindow, MenuMarksFollowTheGameAndKeysReachOnlyEnabledItems) {
         UINT command;  // otherwise chosen from the menu
         int commands;  // that reach the window
         int32_t previewOn, gridSize, soundOn;
-    } steps[] = {
-        {"F4 outside the preview", VK_F4, 0, 0, 0, 4, 2},
-        {"F3", VK_F3, 0, 1, 1, 4, 2},
-        {"F3 in the preview", VK_F3, 0, 0, 1, 4, 2},
-        {"F4", VK_F4, 0, 1, 0, 4, 2},
-        {"5x5", 0, ID_OPTIONS_5X5, 1, 0, 5, 2},
-        {"3x3", 0, ID_OPTIONS_3X3, 1, 0, 3, 2},
-        {"sound off", 0, ID_OPTIONS_SOUND, 1, 0, 3, 0},
-        {"F3 again", VK_F3, 0, 1, 1, 3, 0},
-        {"F2 in the preview", VK_F2, 0, 1, 0, 3, 0},
-        {"4x4", 0, ID_OPTIONS_4X4, 1, 0, 4, 0},
-        {"sound on", 0, ID_OPTIONS_SOUND, 1, 0, 4, 1},
-    };
+    } steps[] = {{"F4 outside the preview", VK_F4, 0, 0, 0, 4, 2}, {"F3", VK_F3, 0, 1, 1, 4, 2},
+                 {"F3 in the preview", VK_F3, 0, 0, 1, 4, 2},      {"F4", VK_F4, 0, 1, 0, 4, 2},
+                 {"5x5", 0, ID_OPTIONS_5X5, 1, 0, 5, 2},           {"3x3", 0, ID_OPTIONS_3X3, 1, 0, 3, 2},
+                 {"sound off", 0, ID_OPTIONS_SOUND, 1, 0, 3, 0},   {"F3 again", VK_F3, 0, 1, 1, 3, 0},
+                 {"F2 in the preview", VK_F2, 0, 1, 0, 3, 0},      {"4x4", 0, ID_OPTIONS_4X4, 1, 0, 4, 0},
+                 {"sound on", 0, ID_OPTIONS_SOUND, 1, 0, 4, 1}};
     for (const auto& step : steps) {
         const int before = commandsReceived;
         if (step.key)
@@ -105,13 +98,17 @@ TEST(MainWindow, APaletteChangedByAnotherWindowRepaintsTheBoardAtOnce) {
     UpdateWindow(mainWindow);
     CountMessages();
     const HWND other = GetDesktopWindow();
-    const struct { UINT message; HWND changedBy; int paints; } cases[] = {
-        {WM_QUERYNEWPALETTE, nullptr, 1}, {WM_PALETTEISCHANGING, other, 1},
-        {WM_PALETTECHANGED, other, 1}, {WM_PALETTECHANGED, mainWindow, 0}};
+    const struct {
+        UINT message;
+        HWND changedBy;
+        int paints;
+    } cases[] = {{WM_QUERYNEWPALETTE, nullptr, 1},
+                 {WM_PALETTEISCHANGING, other, 1},
+                 {WM_PALETTECHANGED, other, 1},
+                 {WM_PALETTECHANGED, mainWindow, 0}};
     for (const auto& row : cases) {
         const int before = paintsReceived;
-        EXPECT_EQ(SendMessageA(mainWindow, row.message, reinterpret_cast<WPARAM>(row.changedBy), 0), 1)
-            << row.message;
+        EXPECT_EQ(SendMessageA(mainWindow, row.message, reinterpret_cast<WPARAM>(row.changedBy), 0), 1) << row.message;
         EXPECT_EQ(paintsReceived - before, row.paints) << row.message;
     }
     sourcePicture.Release();

@@ -54,10 +54,11 @@ TEST(SavedRecord, RoundTripsByteForByteUnderAKeyMadeWithEveryLevel) {
 TEST(SavedRecord, AValueOfTheWrongSizeOrTypeOrNoneIsRefused) {
     moduleHandle = GetModuleHandleA(nullptr);
     const std::string pattern = Bytes(PatternRecord()) + "tail";
-    const struct { DWORD type; size_t size; } values[] = {
-        {REG_BINARY, 475}, {REG_BINARY, 477}, {REG_BINARY, 0},
-        {REG_DWORD, 476}, {REG_SZ, 476}, {REG_NONE, 476},
-    };
+    const struct {
+        DWORD type;
+        size_t size;
+    } values[] = {{REG_BINARY, 475}, {REG_BINARY, 477}, {REG_BINARY, 0},
+                  {REG_DWORD, 476},  {REG_SZ, 476},     {REG_NONE, 476}};
     for (const auto& value : values) {
         HKEY key;
         ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, RECORD_KEY, &key), ERROR_SUCCESS);

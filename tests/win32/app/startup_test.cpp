@@ -29,10 +29,8 @@ TEST(StartUp, AStoredGameContinuesOnlyWhenItsRecordIsSoundAndItsPictureLoads) {
     } cases[] = {
         {"a consistent record", [](GameState&) {}, true, 0, 3},
         {"no record", nullptr, false, 1, 4},
-        {"an unsolvable board", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); },
-         false, 0, 3},
-        {"a picture that does not load", [](GameState& r) { std::strcpy(r.picturePath, PicturePath(0)); },
-         false, 0, 3},
+        {"an unsolvable board", [](GameState& r) { std::swap(r.board.cells[0], r.board.cells[1]); }, false, 0, 3},
+        {"a picture that does not load", [](GameState& r) { std::strcpy(r.picturePath, PicturePath(0)); }, false, 0, 3},
     };
     for (const auto& c : cases) {
         EmptyCatalogue();

@@ -87,10 +87,12 @@ TEST(WindowPlacement, AFittedWindowGrowsByWhatItsClientAreaLacks) {
     programProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WideFrameProc)));
     const RECT work = WorkArea();
-    const struct { const char* name; int32_t width; LONG widening; } cases[] = {
-        {"a menu bar wrapped onto two lines: short in height", 100, 0},
-        {"a wider frame: short in width", 240, 7},
-    };
+    const struct {
+        const char* name;
+        int32_t width;
+        LONG widening;
+    } cases[] = {{"a menu bar wrapped onto two lines: short in height", 100, 0},
+                 {"a wider frame: short in width", 240, 7}};
     for (const auto& c : cases) {
         frameWidening = c.widening;
         const RECT window = FitFrom(work.left + 10, work.top + 20, c.width, 80);

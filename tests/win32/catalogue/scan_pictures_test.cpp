@@ -38,28 +38,26 @@ TEST(ScanPictures, ListsMatchingFilesAsUpperCaseFullPathsInSearchOrder) {
         std::vector<std::string> listed;
     } rows[] = {
         {folder.Path(),
-         {"puzzle1.bmp", "PuzzleSea.BMP", "pUzZlEz.BmP", "Puzzle.bmp", "Puzzle.txt", "MyPuzzle1.bmp",
-          "Puzzle1.bmp.txt", "Other.bmp", "Puzzle2.bmp\\"},
+         {"puzzle1.bmp", "PuzzleSea.BMP", "pUzZlEz.BmP", "Puzzle.bmp", "Puzzle.txt", "MyPuzzle1.bmp", "Puzzle1.bmp.txt",
+          "Other.bmp", "Puzzle2.bmp\\"},
          {"PUZZLE.BMP", "PUZZLE1.BMP", "PUZZLESEA.BMP", "PUZZLEZ.BMP"}},
         {deep,
          {"Puzzle1.bmp", "Puzzle" + std::string(9, 'f') + ".bmp", "Puzzle" + std::string(10, 'o') + ".bmp",
           "Puzzle" + std::string(150, 'x') + ".bmp"},
          {"PUZZLE1.BMP", "PUZZLE" + std::string(9, 'F') + ".BMP"}},  // 259 characters and 260 and more
         {formats,
-         {"PuzzleB.gif", "PuzzleA.jpeg", "PuzzleC.png", "Puzzle2.BMP", "PuzzleD.jpg", "PuzzleE.tif",
-          "Puzzle1.bmp", "PuzzleF.JPG", "Photo.png"},
-         {"PUZZLE1.BMP", "PUZZLE2.BMP", "PUZZLEC.PNG", "PUZZLED.JPG", "PUZZLEF.JPG", "PUZZLEA.JPEG",
-          "PUZZLEB.GIF"}},
+         {"PuzzleB.gif", "PuzzleA.jpeg", "PuzzleC.png", "Puzzle2.BMP", "PuzzleD.jpg", "PuzzleE.tif", "Puzzle1.bmp",
+          "PuzzleF.JPG", "Photo.png"},
+         {"PUZZLE1.BMP", "PUZZLE2.BMP", "PUZZLEC.PNG", "PUZZLED.JPG", "PUZZLEF.JPG", "PUZZLEA.JPEG", "PUZZLEB.GIF"}},
         {"p:\\", {"PuzzleRoot1.bmp", "puzzleroot2.BMP"}, {"PUZZLEROOT1.BMP", "PUZZLEROOT2.BMP"}},
-        {"C:\\" + std::string(300, 'd') + "\\", {}, {}},
-    };
+        {"C:\\" + std::string(300, 'd') + "\\", {}, {}}};
     for (const auto& row : rows) {
         for (const std::string& name : row.made)
             if (name.back() == '\\')
                 ASSERT_TRUE(CreateDirectoryW(Extended(row.directory + name).c_str(), nullptr)) << name;
             else
-                CloseHandle(CreateFileW(Extended(row.directory + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+                CloseHandle(CreateFileW(Extended(row.directory + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
         EmptyCatalogue();
         ScanPicturesBeside((row.directory + "Puzzle.exe").c_str());
         std::vector<std::string> listed, expected;

@@ -35,7 +35,7 @@ Colour MarkedInside(int32_t x, int32_t y) {
 struct Pictures {
     const char* name;
     BitmapLayout source;
-    BitmapLayout canvas;  // of the source's depth and row order: both loaded from one file
+    BitmapLayout canvas;        // of the source's depth and row order: both loaded from one file
     bool screenFormat = false;  // both held as the game holds a 24-bit picture
 };
 
@@ -44,26 +44,30 @@ const Pictures PICTURES[] = {
     {"16-bit file", {WIDTH, HEIGHT, 16, PatternPixel}, {WIDTH, HEIGHT, 16, PatternPixel}},
     {"24-bit file", {WIDTH, HEIGHT, 24, PatternPixel}, {WIDTH, HEIGHT, 24, PatternPixel}},
     {"32-bit file", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 32, PatternPixel}},
-    {"24-bit file in the screen's format", {WIDTH, HEIGHT, 24, PatternPixel},
-     {WIDTH, HEIGHT, 24, PatternPixel}, true},
-    {"top-down 24 bits on top-down 32", {WIDTH, HEIGHT, 24, PatternPixel, true},
+    {"24-bit file in the screen's format", {WIDTH, HEIGHT, 24, PatternPixel}, {WIDTH, HEIGHT, 24, PatternPixel}, true},
+    {"top-down 24 bits on top-down 32",
+     {WIDTH, HEIGHT, 24, PatternPixel, true},
      {WIDTH, HEIGHT, 32, PatternPixel, true}},
     // A canvas whose first and last rows are alike, in either order.
     {"32 bits on uniform 24", {WIDTH, HEIGHT, 32, PatternPixel}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM)}},
-    {"24 bits on uniform top-down 32", {WIDTH, HEIGHT, 24, PatternPixel},
+    {"24 bits on uniform top-down 32",
+     {WIDTH, HEIGHT, 24, PatternPixel},
      {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM), true}},
     // Each picture knows its row order from the moment it is made, though its tile borders read alike.
     {"top-down 32 bits, plain tile borders, on uniform top-down 24",
-     {WIDTH, HEIGHT, 32, MarkedInside, true}, {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM), true}},
-    {"top-down 32 bits, plain tile borders, on uniform 32", {WIDTH, HEIGHT, 32, MarkedInside, true},
+     {WIDTH, HEIGHT, 32, MarkedInside, true},
+     {WIDTH, HEIGHT, 24, SolidPixel(UNIFORM), true}},
+    {"top-down 32 bits, plain tile borders, on uniform 32",
+     {WIDTH, HEIGHT, 32, MarkedInside, true},
      {WIDTH, HEIGHT, 32, SolidPixel(UNIFORM)}},
-    {"32-bit bit fields in the usual places on 24", BitFields32({0xFF0000, 0x00FF00, 0x0000FF}),
+    {"32-bit bit fields in the usual places on 24",
+     BitFields32({0xFF0000, 0x00FF00, 0x0000FF}),
      {WIDTH, HEIGHT, 24, PatternPixel}},
-    {"32-bit bit fields, red and blue swapped, on 24", BitFields32(RED_BLUE_SWAPPED),
+    {"32-bit bit fields, red and blue swapped, on 24",
+     BitFields32(RED_BLUE_SWAPPED),
      {WIDTH, HEIGHT, 24, PatternPixel}},
     // Cells of 2 x 2, 2 x 1 and 1 x 1 pixels: no room for a bevel below two.
-    {"8 x 7 pixels", {8, 7, 24, PatternPixel}, {8, 7, 24, PatternPixel}},
-};
+    {"8 x 7 pixels", {8, 7, 24, PatternPixel}, {8, 7, 24, PatternPixel}}};
 
 struct BoardCase {
     const char* name;
@@ -74,8 +78,7 @@ struct BoardCase {
 const BoardCase BOARDS[] = {
     {"shuffled", 3, {7, 0, 5, 3, EMPTY_CELL, 1, 6, 2, 4}},
     {"preview", 4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, EMPTY_CELL}},
-    {"won", 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}},
-};
+    {"won", 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}}};
 
 Board MakeBoard(const BoardCase& board) {
     Board made = {};

@@ -13,8 +13,8 @@
 
 namespace {
 
-BitmapLayout Layout(int32_t width, int32_t height, int32_t bits, int32_t headerSize = 40,
-                    bool runLength = false, int32_t declaredColours = -1, bool topDown = false) {
+BitmapLayout Layout(int32_t width, int32_t height, int32_t bits, int32_t headerSize = 40, bool runLength = false,
+                    int32_t declaredColours = -1, bool topDown = false) {
     BitmapLayout layout{width, height, bits, PatternPixel, topDown};
     layout.headerSize = headerSize;
     layout.runLength = runLength;
@@ -30,30 +30,28 @@ TEST(DamagedPictures, EachFileIsLoadedAtItsSizeOrRefusedAndNoneFaults) {
     const struct {
         const char* what;
         BitmapLayout layout;
-        size_t kept;  // the file's first bytes kept
+        size_t kept;   // the file's first bytes kept
         size_t field;  // a 32-bit field set to value
         uint32_t value;
         bool loads;
-    } files[] = {
-        {"core header, 4 bits", Layout(37, 21, 4, 12), WHOLE, NO_FIELD, 0, true},
-        {"core header, 24 bits", Layout(37, 21, 24, 12), WHOLE, NO_FIELD, 0, true},
-        {"RLE8", Layout(37, 21, 8, 40, true), WHOLE, NO_FIELD, 0, true},
-        {"RLE4", Layout(37, 21, 4, 40, true), WHOLE, NO_FIELD, 0, true},
-        {"V4 header", Layout(37, 21, 24, 108), WHOLE, NO_FIELD, 0, true},
-        {"V5 header", Layout(37, 21, 8, 124), WHOLE, NO_FIELD, 0, true},
-        {"top-down", Layout(120, 90, 24, 40, false, -1, true), WHOLE, NO_FIELD, 0, true},
-        {"256 colours at 1 bit", Layout(37, 21, 1, 40, false, 256), WHOLE, NO_FIELD, 0, true},
-        {"1000 colours, pixels after 256", Layout(37, 21, 8, 40, false, 1000), WHOLE, 10, 0, true},
-        {"300 bytes short, within the last page", picture, 32154, NO_FIELD, 0, true},
-        {"1 x 1 cut inside its header", Layout(1, 1, 24), 50, NO_FIELD, 0, true},
-        {"its last page short", picture, 28672, NO_FIELD, 0, false},
-        {"pixel offset past the end", picture, WHOLE, 10, 40000, false},
-        {"pixel offset in the file header", Layout(37, 21, 24), WHOLE, 10, 5, false},
-        {"60000 rows declared", Layout(1, 1, 24), WHOLE, 22, 60000, false},
-        {"RLE8 cut in its last page", Layout(120, 90, 8, 40, true), 4096, NO_FIELD, 0, false},
-        {"empty", picture, 0, NO_FIELD, 0, false},
-        {"7 bits a pixel: only the loader refuses it", Layout(37, 21, 24), WHOLE, 28, 7, false},
-    };
+    } files[] = {{"core header, 4 bits", Layout(37, 21, 4, 12), WHOLE, NO_FIELD, 0, true},
+                 {"core header, 24 bits", Layout(37, 21, 24, 12), WHOLE, NO_FIELD, 0, true},
+                 {"RLE8", Layout(37, 21, 8, 40, true), WHOLE, NO_FIELD, 0, true},
+                 {"RLE4", Layout(37, 21, 4, 40, true), WHOLE, NO_FIELD, 0, true},
+                 {"V4 header", Layout(37, 21, 24, 108), WHOLE, NO_FIELD, 0, true},
+                 {"V5 header", Layout(37, 21, 8, 124), WHOLE, NO_FIELD, 0, true},
+                 {"top-down", Layout(120, 90, 24, 40, false, -1, true), WHOLE, NO_FIELD, 0, true},
+                 {"256 colours at 1 bit", Layout(37, 21, 1, 40, false, 256), WHOLE, NO_FIELD, 0, true},
+                 {"1000 colours, pixels after 256", Layout(37, 21, 8, 40, false, 1000), WHOLE, 10, 0, true},
+                 {"300 bytes short, within the last page", picture, 32154, NO_FIELD, 0, true},
+                 {"1 x 1 cut inside its header", Layout(1, 1, 24), 50, NO_FIELD, 0, true},
+                 {"its last page short", picture, 28672, NO_FIELD, 0, false},
+                 {"pixel offset past the end", picture, WHOLE, 10, 40000, false},
+                 {"pixel offset in the file header", Layout(37, 21, 24), WHOLE, 10, 5, false},
+                 {"60000 rows declared", Layout(1, 1, 24), WHOLE, 22, 60000, false},
+                 {"RLE8 cut in its last page", Layout(120, 90, 8, 40, true), 4096, NO_FIELD, 0, false},
+                 {"empty", picture, 0, NO_FIELD, 0, false},
+                 {"7 bits a pixel: only the loader refuses it", Layout(37, 21, 24), WHOLE, 28, 7, false}};
     TempDirectory folder;
     const std::string path = folder.File("PuzzleDamaged.bmp");
     for (const auto& file : files) {

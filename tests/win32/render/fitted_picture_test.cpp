@@ -29,22 +29,23 @@ TEST(FittedPictures, HalvedBitmapsOfEveryDepthAreTheMeansOfTheirColours) {
     const std::string path = folder.File("PuzzleHalved.bmp");
     // Top-down files of 24 and 32 bits are read in place; Wine's loader makes
     // the others black.
-    const struct { int32_t bits; bool topDown; } files[] = {
-        {4, false}, {8, false}, {16, false}, {24, false}, {24, true}, {32, false}, {32, true}};
+    const struct {
+        int32_t bits;
+        bool topDown;
+    } files[] = {{4, false}, {8, false}, {16, false}, {24, false}, {24, true}, {32, false}, {32, true}};
     for (const auto [bits, topDown] : files) {
         const BitmapLayout layout{WIDTH, HEIGHT, bits, PatternPixel, topDown};
         ASSERT_TRUE(WriteBitmapFile(path, layout));
         PictureBitmap picture;
-        ASSERT_EQ(picture.LoadFitted(GetModuleHandleA(nullptr), path.c_str(),
-                                     {96, WIDTH / 2, HEIGHT, 3}), 1);
+        ASSERT_EQ(picture.LoadFitted(GetModuleHandleA(nullptr), path.c_str(), {96, WIDTH / 2, HEIGHT, 3}), 1);
         ASSERT_EQ(picture.Width(), WIDTH / 2);
         ASSERT_EQ(picture.Height(), HEIGHT / 2);
         const std::vector<Colour> shown = BitmapPixels(picture.Bitmap());
         const auto stored = [&](int32_t x, int32_t y) { return StoredColour(layout, PatternPixel(x, y)); };
         for (int32_t y = 0; y < HEIGHT / 2; ++y)
             for (int32_t x = 0; x < WIDTH / 2; ++x) {
-                const Colour four[4] = {stored(2 * x, 2 * y), stored(2 * x + 1, 2 * y),
-                                        stored(2 * x, 2 * y + 1), stored(2 * x + 1, 2 * y + 1)};
+                const Colour four[4] = {stored(2 * x, 2 * y), stored(2 * x + 1, 2 * y), stored(2 * x, 2 * y + 1),
+                                        stored(2 * x + 1, 2 * y + 1)};
                 const Colour mean = MakeColour(
                     MeanOfFour(RedOf(four[0]), RedOf(four[1]), RedOf(four[2]), RedOf(four[3])),
                     MeanOfFour(GreenOf(four[0]), GreenOf(four[1]), GreenOf(four[2]), GreenOf(four[3])),

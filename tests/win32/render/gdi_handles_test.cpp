@@ -29,20 +29,26 @@ TEST(GdiHandles, NoWorkLeavesAnObjectBehind) {
     const BoardScene scene{board, 5, source, canvas};
     DrawingTarget target({100, 100, 32, PatternPixel});
 
-    const struct { const char* name; std::function<void()> work; } works[] = {
-        {"paints", [&] {
+    const struct {
+        const char* name;
+        std::function<void()> work;
+    } works[] = {
+        {"paints",
+         [&] {
              for (const BevelMeans means : {BevelMeans::PerPixel, BevelMeans::Automatic}) {
                  SetBevelMeans(means);
                  DrawBoard(target.Dc(), scene);
              }
          }},
-        {"slides", [&] {
+        {"slides",
+         [&] {
              for (const BevelMeans means : {BevelMeans::PerPixel, BevelMeans::Automatic}) {
                  SetBevelMeans(means);
                  DrawSlide(target.Dc(), scene, TileMove{{4, 3}, {4, 4}}, NoPause);
              }
          }},
-        {"loads", [&] {
+        {"loads",
+         [&] {
              PictureBitmap picture;
              picture.Load(module, file.c_str());
              picture.UseScreenFormat();  // a 24-bit picture as the game holds it
@@ -51,7 +57,8 @@ TEST(GdiHandles, NoWorkLeavesAnObjectBehind) {
              picture.Load(module, file.c_str());
              picture.UseScreenFormat();
          }},
-        {"About boxes", [&] {
+        {"About boxes",
+         [&] {
              HWND box = CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc, 0);
              EXPECT_NE(box, nullptr);
              DestroyWindow(box);

@@ -44,7 +44,8 @@ std::vector<Colour> ExpectedFrame(const std::vector<Colour>& before, const TileM
             const int32_t fromX = x - shiftX, fromY = y - shiftY;
             const bool onStrip = fromX >= left && fromX < right && fromY >= top && fromY < bottom &&
                                  (fromX / CELL_WIDTH != to.column || fromY / CELL_HEIGHT != to.row);
-            expected[static_cast<size_t>(y * WIDTH + x)] = onStrip ? before[static_cast<size_t>(fromY * WIDTH + fromX)] : 0;
+            expected[static_cast<size_t>(y * WIDTH + x)] = onStrip ? before[static_cast<size_t>(fromY * WIDTH + fromX)]
+                                                                   : 0;
         }
     return expected;
 }
@@ -56,12 +57,13 @@ TEST(SlideFrames, EachFrameIsTheStripAtItsOffsetOnBlackOverItsCells) {
     PictureBitmap source, canvas;
     ASSERT_EQ(source.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
     ASSERT_EQ(canvas.Load(GetModuleHandleA(nullptr), file.c_str()), 1);
-    const struct { const char* name; TileMove move; } slides[] = {
-        {"right", {{0, 1}, {1, 1}}},
-        {"up", {{1, 2}, {1, 1}}},
-        {"two tiles left", {{2, 0}, {0, 0}}},
-        {"two tiles down", {{1, 0}, {1, 2}}},
-    };
+    const struct {
+        const char* name;
+        TileMove move;
+    } slides[] = {{"right", {{0, 1}, {1, 1}}},
+                  {"up", {{1, 2}, {1, 1}}},
+                  {"two tiles left", {{2, 0}, {0, 0}}},
+                  {"two tiles down", {{1, 0}, {1, 2}}}};
     for (const auto& [name, move] : slides) {
         Board board = {{4, 7, 1, 0, 0, 0, 6, 2, 0, 0, 3, 5, 8}};  // rows of BOARD_STRIDE cells
         CellAt(board, move.to.row, move.to.column) = EMPTY_CELL;

@@ -63,8 +63,8 @@ void EmptyCatalogue() {
 }
 
 void ForgetStoredRecord() {
-    for (const char* key : {"Software\\Ostrevik\\Kelvaris\\Puzzle", "Software\\Ostrevik\\Kelvaris",
-                            "Software\\Ostrevik"})
+    for (const char* key :
+         {"Software\\Ostrevik\\Kelvaris\\Puzzle", "Software\\Ostrevik\\Kelvaris", "Software\\Ostrevik"})
         RegDeleteKeyA(HKEY_CURRENT_USER, key);
 }
 
@@ -89,8 +89,7 @@ Colour BevelledPixel(Colour picture, int32_t x, int32_t y, int32_t width, int32_
     return MakeColour(channel(RedOf(picture)), channel(GreenOf(picture)), channel(BlueOf(picture)));
 }
 
-std::string FirstDifference(const std::vector<Colour>& actual, const std::vector<Colour>& expected,
-                            int32_t width) {
+std::string FirstDifference(const std::vector<Colour>& actual, const std::vector<Colour>& expected, int32_t width) {
     if (actual.size() != expected.size())
         return "sizes " + std::to_string(actual.size()) + " and " + std::to_string(expected.size());
     const size_t at = std::mismatch(actual.begin(), actual.end(), expected.begin()).first - actual.begin();

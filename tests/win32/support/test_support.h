@@ -76,8 +76,7 @@ private:
 Colour BevelledPixel(Colour picture, int32_t x, int32_t y, int32_t width, int32_t height);
 
 // Where two pictures of width columns first differ ("" when they are equal).
-std::string FirstDifference(const std::vector<Colour>& actual, const std::vector<Colour>& expected,
-                            int32_t width);
+std::string FirstDifference(const std::vector<Colour>& actual, const std::vector<Colour>& expected, int32_t width);
 
 // Creates pens until the system refuses, deletes them all, and returns how
 // many could be created: GetGuiResources is a stub under Wine, but the handle
