@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Makes docs/screenshot.png: the real game under Wine and Xvfb, a game of the
-first sample picture a few moves in. After a build of the win32 preset:
+"""Makes docs/screenshot.png: the real game under Wine and Xvfb, a new 4x4
+game of the first sample picture, two clicks in (a row of three tiles slid,
+then a column of three), its moves and time in the caption. After a build of the win32 preset:
     tools/screenshot.py [--exe build/win32/Puzzle.exe] [--wine-dir build/win32/wine]
 It starts and stops the test environment itself, plays through the end-to-end
 tests' driver and writes the whole window, frame and caption included."""
 import argparse
 import os
-import struct
 import subprocess
 import sys
 
@@ -14,18 +14,7 @@ SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "e2e"))
 import puzzle_driver as driver  # noqa: E402
 
-# A solvable 4x4 game in play, row by row (-1 the empty cell), and three
-# clicks that each slide a tile into the empty cell.
-BOARD = [4, 0, 2, 3, 8, 1, 5, 7, 12, 9, 6, 11, 13, 10, 14, -1]
-CLICKS = [(3, 2), (3, 1), (2, 1)]  # (row, column)
-
-
-def record(picture):
-    cells = [0] * 25
-    for index, tile in enumerate(BOARD):
-        cells[index // 4 * 5 + index % 4] = tile
-    path = ("Z:" + picture.replace("/", "\\")).encode()
-    return struct.pack("<2i260s27i100x", 1, 4, path, 0, 0, *cells)
+CLICKS = [(3, 0), (0, 0)]  # (row, column): the empty cell starts at the bottom right
 
 
 def main():
@@ -40,8 +29,7 @@ def main():
                               "--source-dir": SOURCE_DIR})
     try:
         session.end_games()
-        directory = session.game_dir()
-        session.store(record(os.path.join(directory, "PUZZLE1.BMP")))
+        directory = session.game_dir(pictures=session.samples[:1])
         game = session.start(directory)
         board = game.wait_window()
         for row, column in CLICKS:
