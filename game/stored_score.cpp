@@ -41,7 +41,7 @@ StoredScore PackScore(const Score& kept, const GameState& record) {
     return stored;
 }
 
-int32_t IsSoundScore(const StoredScore& stored) {
+int32_t IsConsistentScore(const StoredScore& stored) {
     if (stored.version != STORED_SCORE_VERSION || (stored.countFlags & ~(COUNT_KNOWN | COUNT_NEW_RECORD)) != 0)
         return 0;
     for (const GridRecord& record : stored.records)
@@ -59,7 +59,7 @@ int32_t IsSoundScore(const StoredScore& stored) {
 
 Score UnpackScore(const StoredScore* stored, const GameState* record) {
     Score restored = {};
-    if (!stored || !IsSoundScore(*stored))
+    if (!stored || !IsConsistentScore(*stored))
         return restored;
     for (size_t i = 0; i < sizeof restored.records / sizeof restored.records[0]; ++i)
         restored.records[i] = stored->records[i];

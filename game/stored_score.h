@@ -32,9 +32,9 @@ StoredScore PackScore(const Score& kept, const GameState& record);
 // 1 when stored is of this version and could have been written: known flags
 // only, an unknown count and a count before the first move with nothing in
 // them, times within MAX_PLAY_MS, no time without a record's moves.
-int32_t IsSoundScore(const StoredScore& stored);
+int32_t IsConsistentScore(const StoredScore& stored);
 
 // The score to go on with. No records and an unknown count when stored is
-// null or unsound; its records, and a count unknown unless stored kept one
+// null or not consistent; its records, and a count unknown unless stored kept one
 // for exactly record (the game state record as read; null when none was).
 Score UnpackScore(const StoredScore* stored, const GameState* record);
