@@ -52,8 +52,7 @@ int32_t FindMove(const GameState& state, CellPosition cell, TileMove& move) {
     const int32_t n = state.gridSize;
     if (state.previewOn != 0 || state.solved != 0 || !InGrid(cell, n))
         return 0;
-    if (CellAt(state.board, cell.row, cell.column) == EMPTY_CELL)
-        return 0;
+    // A click on the empty cell finds no other empty cell in its lines.
     CellPosition empty;
     if (!FindEmptyInLine(state.board, n, cell, empty))
         return 0;

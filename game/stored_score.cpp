@@ -15,25 +15,28 @@ uint64_t RecordMark(const GameState& record) {
     return mark;
 }
 
-bool IsMarkOf(const StoredScore& stored, const GameState& record) {
+// The mark as it is stored: the low word first.
+void StoreMark(const GameState& record, uint32_t (&words)[2]) {
     const uint64_t mark = RecordMark(record);
-    return stored.recordMark[0] == static_cast<uint32_t>(mark) && stored.recordMark[1] == mark >> 32;
+    words[0] = static_cast<uint32_t>(mark);
+    words[1] = static_cast<uint32_t>(mark >> 32);
 }
 
-bool IsSoundRecord(const GridRecord& record) {
+bool IsMarkOf(const StoredScore& stored, const GameState& record) {
+    uint32_t words[2];
+    StoreMark(record, words);
+    return stored.recordMark[0] == words[0] && stored.recordMark[1] == words[1];
+}
+
+bool IsConsistentGridRecord(const GridRecord& record) {
     return record.fewestMoves == 0 ? record.shortestMs == 0 : record.shortestMs <= MAX_PLAY_MS;
 }
 
 }  // namespace
 
 StoredScore PackScore(const Score& kept, const GameState& record) {
-    const uint64_t mark = RecordMark(record);
-    StoredScore stored = {STORED_SCORE_VERSION,
-                          {static_cast<uint32_t>(mark), static_cast<uint32_t>(mark >> 32)},
-                          0,
-                          kept.game.moves,
-                          kept.game.playMs,
-                          {}};
+    StoredScore stored = {STORED_SCORE_VERSION, {}, 0, kept.game.moves, kept.game.playMs, {}};
+    StoreMark(record, stored.recordMark);
     if (kept.game.known != 0)
         stored.countFlags = COUNT_KNOWN | (kept.game.newRecord != 0 ? COUNT_NEW_RECORD : 0);
     for (size_t i = 0; i < sizeof stored.records / sizeof stored.records[0]; ++i)
@@ -45,7 +48,7 @@ int32_t IsConsistentScore(const StoredScore& stored) {
     if (stored.version != STORED_SCORE_VERSION || (stored.countFlags & ~(COUNT_KNOWN | COUNT_NEW_RECORD)) != 0)
         return 0;
     for (const GridRecord& record : stored.records)
-        if (!IsSoundRecord(record))
+        if (!IsConsistentGridRecord(record))
             return 0;
     if (stored.playMs > MAX_PLAY_MS)
         return 0;
