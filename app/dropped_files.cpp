@@ -23,7 +23,7 @@ void OnDropFiles(HDROP drop) {
     const UINT count = DragQueryFileW(drop, FILE_COUNT, nullptr, 0);
     wchar_t* name = static_cast<wchar_t*>(AllocateZeroed(MAX_WIDE_PATH + 1, sizeof(wchar_t)));
     bool played = false;
-    for (UINT i = 0; i < count && !played; ++i)
+    for (UINT i = 0; name && i < count && !played; ++i)
         played = DroppedName(drop, i, name) && PlayPictureNamed(name);
     std::free(name);
     DragFinish(drop);

@@ -37,6 +37,17 @@ wchar_t* NewWidePath() {
     return static_cast<wchar_t*>(AllocateZeroed(MAX_WIDE_PATH + 1, sizeof(wchar_t)));
 }
 
+// The current directory as a wide path; false when it does not fit one.
+bool ReadCurrentDirectory(wchar_t* directory) {
+    const DWORD length = GetCurrentDirectoryW(MAX_WIDE_PATH + 1, directory);
+    return length > 0 && length <= MAX_WIDE_PATH;
+}
+
+// The path after path in a list of NUL-terminated paths.
+const char16_t* NextPath(const char16_t* path) {
+    return path + std::wcslen(Wide(path)) + 1;
+}
+
 // A file on a disk: not a folder, a device or a pipe.
 bool IsDiskFile(const wchar_t* path) {
     const DWORD attributes = GetFileAttributesW(path);
@@ -79,6 +90,8 @@ bool AnsiPicturePath(const wchar_t* path, char (&ansi)[PICTURE_PATH_SIZE]) {
     if (UpperAnsiPath(path, ansi))
         return true;
     wchar_t* shortPath = NewWidePath();
+    if (!shortPath)
+        return false;
     const DWORD length = GetShortPathNameW(path, shortPath, MAX_WIDE_PATH + 1);
     const bool named = length > 0 && length <= MAX_WIDE_PATH && UpperAnsiPath(shortPath, ansi);
     std::free(shortPath);
@@ -98,7 +111,7 @@ int32_t PlayFullPath(const wchar_t* fullPath) {
 
 // Each path of a list, in order, until one plays.
 int32_t PlayFirstOfList(const char16_t* units) {
-    for (const char16_t* path = units; *path; path += std::wcslen(Wide(path)) + 1)
+    for (const char16_t* path = units; *path; path = NextPath(path))
         if (PlayPictureNamed(Wide(path)))
             return 1;
     WarnNotAPicture();
@@ -113,9 +126,8 @@ void ReadGivenPictures() {
     if (!arguments)
         return;
     wchar_t* directory = NewWidePath();
-    const DWORD length = GetCurrentDirectoryW(MAX_WIDE_PATH + 1, directory);
     givenPictures = NewHandover();
-    if (length > 0 && length <= MAX_WIDE_PATH)
+    if (directory && ReadCurrentDirectory(directory))
         ListPictureArguments(count, reinterpret_cast<const char16_t* const*>(arguments), AsUtf16(directory),
                              givenPictures);
     std::free(directory);
@@ -129,7 +141,7 @@ bool HasGivenPictures() {
 bool GivenPictureShownSize(const PictureFit& fit, ShownSize& size) {
     if (!HasGivenPictures())
         return false;
-    for (const char16_t* path = givenPictures.units; *path; path += std::wcslen(Wide(path)) + 1) {
+    for (const char16_t* path = givenPictures.units; *path; path = NextPath(path)) {
         char ansi[PICTURE_PATH_SIZE];
         PictureHeader header = {};
         if (ReadGivenHeader(Wide(path), ansi, header)) {
@@ -159,6 +171,8 @@ LRESULT OnCopyData(const COPYDATASTRUCT* copy) {
     if (!copy || !IsPictureHandover(copy->dwData, copy->lpData, copy->cbData))
         return FALSE;
     char16_t* units = static_cast<char16_t*>(AllocateZeroed(copy->cbData / 2, sizeof(char16_t)));
+    if (!units)
+        return FALSE;
     std::memcpy(units, copy->lpData, copy->cbData);
     PlayFirstOfList(units);
     std::free(units);
@@ -168,8 +182,7 @@ LRESULT OnCopyData(const COPYDATASTRUCT* copy) {
 int32_t PlayPictureNamed(const wchar_t* name) {
     wchar_t* directory = NewWidePath();
     wchar_t* fullPath = NewWidePath();
-    const DWORD length = GetCurrentDirectoryW(MAX_WIDE_PATH + 1, directory);
-    const int32_t played = length > 0 && length <= MAX_WIDE_PATH &&
+    const int32_t played = directory && fullPath && ReadCurrentDirectory(directory) &&
                            FullPathOfArgument(AsUtf16(name), AsUtf16(directory), reinterpret_cast<char16_t*>(fullPath),
                                               MAX_WIDE_PATH + 1) &&
                            PlayFullPath(fullPath);

@@ -28,7 +28,7 @@ int32_t AddHandedPath(PictureHandover& handover, const char16_t* path) {
     while (path[length])
         ++length;
     // The path, its NUL and the list's closing NUL.
-    if (length == 0 || handover.length + length + 2 > MAX_HANDOVER_UNITS)
+    if (!handover.units || length == 0 || handover.length + length + 2 > MAX_HANDOVER_UNITS)
         return 0;
     std::memcpy(handover.units + handover.length, path, length * sizeof(char16_t));
     handover.length += length + 1;
